@@ -1,0 +1,139 @@
+// The window as the game sees it: a drawing surface in twips, picture and image controls,
+// menus, message boxes, the clock timer, the seconds-since-midnight clock, waits and the
+// record-dialog controls. The desktop front end implements it with Qt; the tests record it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Every picture the game paints. The piece pictures of kinds that promote are control arrays
+// of four members: 0 plain, 1 promoted, 2 sealed, 3 sealed promoted.
+enum class Picture {
+  KARA_MASU,
+  VexaSHOGI,
+  HAIKEI_MIDORI,
+  HAIKEI_TATAMI,
+  HAIKEI_TAKE,
+  HAIKEI_UCHU,
+  HAIKEI_RENGA,
+  madousi,
+  luminak,
+  huuin,
+  UE_HU_0, UE_HU_1, UE_HU_2, UE_HU_3,
+  UE_KYOU_0, UE_KYOU_1, UE_KYOU_2, UE_KYOU_3,
+  UE_KEI_0, UE_KEI_1, UE_KEI_2, UE_KEI_3,
+  UE_GIN_0, UE_GIN_1, UE_GIN_2, UE_GIN_3,
+  UE_KIN, UE_KIN2,
+  UE_KAKU_0, UE_KAKU_1, UE_KAKU_2, UE_KAKU_3,
+  UE_SYA_0, UE_SYA_1, UE_SYA_2, UE_SYA_3,
+  UE_OU, UE_OU2,
+  SITA_HU_0, SITA_HU_1, SITA_HU_2, SITA_HU_3,
+  SITA_KYOU_0, SITA_KYOU_1, SITA_KYOU_2, SITA_KYOU_3,
+  SITA_KEI_0, SITA_KEI_1, SITA_KEI_2, SITA_KEI_3,
+  SITA_GIN_0, SITA_GIN_1, SITA_GIN_2, SITA_GIN_3,
+  SITA_KIN, SITA_KIN2,
+  SITA_KAKU_0, SITA_KAKU_1, SITA_KAKU_2, SITA_KAKU_3,
+  SITA_SYA_0, SITA_SYA_1, SITA_SYA_2, SITA_SYA_3,
+  SITA_OU, SITA_OU2,
+  Count
+};
+
+// Image controls: shown and hidden above the painted surface.
+enum class Image { sente_com, sente_man, gote_man, gote_com, Image1, Image2, hosi2, Count };
+
+// Menu items, by control name.
+enum class Menu {
+  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
+  STOP, CANCEL, REVERSE, REPLAY, AFTER, LBEL_UP, LEBEL_DOWN,
+  KIFU, KIFU_READ, KIFU_WRITE,
+  OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM,
+  VER,
+  Count
+};
+
+// Controls of the record dialog and the file picker.
+enum class Control {
+  Drive1, Dir1, File1, Text1, Text2, Text3, Text4, Label1_0, Label1_1, Label1_2, Label1_3,
+  Command1, Count
+};
+
+// Size in twips of what the window shows. Pieces, squares and background tiles fill one
+// cell of the board grid (495 x 615).
+struct Size {
+  double w, h;
+};
+Size picture_size(Picture p);
+Size image_size(Image i);
+
+// Control names as the window knows them ("UE_HU(2)", "sente_com", "LEVEL3", ...).
+const char* picture_name(Picture p);
+// Base name of the picture's file in assets/pictures ("UE_HU_2").
+const char* picture_file(Picture p);
+const char* image_name(Image i);
+const char* image_file(Image i);
+const char* menu_name(Menu m);
+const char* control_name(Control c);
+
+// Message box buttons, icons and answers, as the game passes them.
+namespace mb {
+constexpr int OKOnly = 0;
+constexpr int YesNo = 4;
+constexpr int Critical = 16;
+constexpr int Question = 32;
+constexpr int Exclamation = 48;
+constexpr int Information = 64;
+constexpr int OK = 1;
+constexpr int Yes = 6;
+constexpr int No = 7;
+}  // namespace mb
+
+// Outer placement of the window, in twips.
+struct Placement {
+  double left = 0, top = 0, width = 0, height = 0;
+  bool maximized = false;
+};
+
+class Window {
+ public:
+  virtual ~Window() = default;
+
+  // Drawing surface, twips. Everything painted stays until painted over.
+  virtual void SetBackColor(int qbcolor) = 0;
+  virtual void PaintPicture(Picture p, double x, double y) = 0;
+  virtual void DrawBox(double x1, double y1, double x2, double y2, int qbcolor) = 0;
+  // Text with its top-left corner at (x, y); size in points.
+  virtual void PrintText(double x, double y, const std::string& text, double size, bool bold,
+                         int qbcolor) = 0;
+  virtual void Refresh() = 0;
+
+  // Image controls.
+  virtual void MoveImage(Image i, double left, double top) = 0;
+  virtual void ShowImage(Image i, bool visible) = 0;
+
+  // Menus.
+  virtual void SetChecked(Menu m, bool checked) = 0;
+  virtual bool Checked(Menu m) = 0;
+  virtual void SetEnabled(Menu m, bool enabled) = 0;
+
+  // Modal message box; returns the answer (mb::OK, mb::Yes, mb::No).
+  virtual int MsgBox(const std::string& text, int buttons, const std::string& title) = 0;
+
+  // The clock timer (Timer1) and the seconds-since-midnight clock.
+  virtual void SetTimerEnabled(bool on) = 0;
+  virtual bool TimerEnabled() = 0;
+  virtual double Seconds() = 0;
+  // Blocks the thread for a while without handling input; what was refreshed stays shown.
+  virtual void Sleep(double seconds) = 0;
+
+  // Outer window.
+  virtual Placement GetPlacement() = 0;
+  virtual void MoveWindow(double left, double top) = 0;
+  virtual void SizeWindow(double width, double height) = 0;
+  // Ends the program.
+  virtual void End() = 0;
+
+  // Record dialog and file picker controls.
+  virtual void SetVisible(Control c, bool visible) = 0;
+  virtual void SetText(Control c, const std::string& text) = 0;
+  virtual std::string Text(Control c) = 0;
+};

@@ -1,0 +1,194 @@
+// A recording window: logs every call in order, answers message boxes from a script and keeps
+// a clock that only moves when the game waits. Shared by every test.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/Form1.h"
+#include "shell/Sound.h"
+#include "shell/Window.h"
+
+struct Call {
+  enum Kind {
+    BackColor, Paint, Box, Text, Refresh, MoveImage, ShowImage, Check, Enable, Message,
+    Timer, Sleep, MoveWindow, SizeWindow, End, Visible, SetText,
+    Play, PlayLooping, Stop, Free
+  };
+  Kind kind;
+  Picture picture = Picture::Count;
+  Image image = Image::Count;
+  Menu menu = Menu::Count;
+  Control control = Control::Count;
+  double x = 0, y = 0, x2 = 0, y2 = 0;  // twips; size for text
+  int colour = -1;
+  bool flag = false;  // bold, visible, checked, enabled, timer on
+  int buttons = 0;
+  int sound = 0;
+  std::string text, title;
+};
+
+class FakeWindow : public Window, public SoundLibrary {
+ public:
+  std::vector<Call> calls;
+  std::deque<int> answers;  // message box answers, in order; OK or Yes when empty
+  double now = 12 * 3600;   // seconds since midnight
+  double tick = 0;          // the clock moves by this much on every reading
+  Placement placement{0, 0, 9000, 8000, false};
+  bool checked[static_cast<int>(Menu::Count)] = {};
+  bool enabled[static_cast<int>(Menu::Count)] = {};
+  bool timer_on = false;
+  bool ended = false;
+  bool image_visible[static_cast<int>(Image::Count)] = {};
+  std::string texts[static_cast<int>(Control::Count)];
+  bool control_visible[static_cast<int>(Control::Count)] = {};
+
+  FakeWindow() {
+    for (bool& e : enabled) e = true;
+  }
+
+  // ---- Window ----------------------------------------------------------------------------
+  void SetBackColor(int c) override { add({.kind = Call::BackColor, .colour = c}); }
+  void PaintPicture(Picture p, double x, double y) override {
+    add({.kind = Call::Paint, .picture = p, .x = x, .y = y});
+  }
+  void DrawBox(double x1, double y1, double x2, double y2, int c) override {
+    add({.kind = Call::Box, .x = x1, .y = y1, .x2 = x2, .y2 = y2, .colour = c});
+  }
+  void PrintText(double x, double y, const std::string& t, double size, bool bold,
+                 int c) override {
+    add({.kind = Call::Text, .x = x, .y = y, .x2 = size, .colour = c, .flag = bold, .text = t});
+  }
+  void Refresh() override { add({.kind = Call::Refresh}); }
+  void MoveImage(Image i, double left, double top) override {
+    add({.kind = Call::MoveImage, .image = i, .x = left, .y = top});
+  }
+  void ShowImage(Image i, bool v) override {
+    image_visible[static_cast<int>(i)] = v;
+    add({.kind = Call::ShowImage, .image = i, .flag = v});
+  }
+  void SetChecked(Menu m, bool c) override {
+    checked[static_cast<int>(m)] = c;
+    add({.kind = Call::Check, .menu = m, .flag = c});
+  }
+  bool Checked(Menu m) override { return checked[static_cast<int>(m)]; }
+  void SetEnabled(Menu m, bool e) override {
+    enabled[static_cast<int>(m)] = e;
+    add({.kind = Call::Enable, .menu = m, .flag = e});
+  }
+  int MsgBox(const std::string& t, int buttons, const std::string& title) override {
+    add({.kind = Call::Message, .buttons = buttons, .text = t, .title = title});
+    if (answers.empty()) return (buttons & 7) == mb::YesNo ? mb::Yes : mb::OK;
+    int a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void SetTimerEnabled(bool on) override {
+    timer_on = on;
+    add({.kind = Call::Timer, .flag = on});
+  }
+  bool TimerEnabled() override { return timer_on; }
+  double Seconds() override {
+    double s = now;
+    advance(tick);
+    return s;
+  }
+  void Sleep(double seconds) override {
+    add({.kind = Call::Sleep, .x = seconds});
+    advance(seconds);
+  }
+  Placement GetPlacement() override { return placement; }
+  void MoveWindow(double left, double top) override {
+    placement.left = left;
+    placement.top = top;
+    add({.kind = Call::MoveWindow, .x = left, .y = top});
+  }
+  void SizeWindow(double w, double h) override {
+    placement.width = w;
+    placement.height = h;
+    add({.kind = Call::SizeWindow, .x = w, .y = h});
+  }
+  void End() override {
+    ended = true;
+    add({.kind = Call::End});
+  }
+  void SetVisible(Control c, bool v) override {
+    control_visible[static_cast<int>(c)] = v;
+    add({.kind = Call::Visible, .control = c, .flag = v});
+  }
+  void SetText(Control c, const std::string& t) override {
+    texts[static_cast<int>(c)] = t;
+    add({.kind = Call::SetText, .control = c, .text = t});
+  }
+  std::string Text(Control c) override { return texts[static_cast<int>(c)]; }
+
+  // ---- SoundLibrary ------------------------------------------------------------------------
+  void dsPlay(std::int32_t b) override { add({.kind = Call::Play, .sound = b}); }
+  void dsPlayLooping(std::int32_t b) override { add({.kind = Call::PlayLooping, .sound = b}); }
+  void dsStop(std::int32_t b) override { add({.kind = Call::Stop, .sound = b}); }
+  void dsFree(std::int32_t b) override { add({.kind = Call::Free, .sound = b}); }
+
+  // ---- Queries -----------------------------------------------------------------------------
+  void clear() { calls.clear(); }
+
+  std::vector<Call> of(Call::Kind k) const {
+    std::vector<Call> out;
+    for (const Call& c : calls)
+      if (c.kind == k) out.push_back(c);
+    return out;
+  }
+  std::vector<Call> messages() const { return of(Call::Message); }
+  std::vector<Call> texts_printed() const { return of(Call::Text); }
+
+  // The picture last painted with its top-left corner exactly at (x, y), if any.
+  std::optional<Picture> painted_at(double x, double y) const {
+    for (auto it = calls.rbegin(); it != calls.rend(); ++it)
+      if (it->kind == Call::Paint && same(it->x, x) && same(it->y, y)) return it->picture;
+    return std::nullopt;
+  }
+  // The picture last painted at cell (column, row) of the board grid.
+  std::optional<Picture> painted_at_cell(double column, double row) const {
+    return painted_at(Form1::cell_x(column), Form1::cell_y(row));
+  }
+  int paints_at_cell(double column, double row) const {
+    int n = 0;
+    for (const Call& c : calls)
+      if (c.kind == Call::Paint && same(c.x, Form1::cell_x(column)) &&
+          same(c.y, Form1::cell_y(row)))
+        ++n;
+    return n;
+  }
+  // Index in calls of the last outline of cell (column, row), or -1.
+  int last_box_of_cell(double column, double row) const {
+    for (int i = static_cast<int>(calls.size()) - 1; i >= 0; --i) {
+      const Call& c = calls[i];
+      if (c.kind == Call::Box && same(c.x, Form1::cell_x(column)) &&
+          same(c.y, Form1::cell_y(row)))
+        return i;
+    }
+    return -1;
+  }
+  // Index of the last paint of any picture whose area overlaps the cell's outline, or -1.
+  int last_paint_touching(double column, double row) const {
+    double x1 = Form1::cell_x(column), y1 = Form1::cell_y(row);
+    double x2 = Form1::cell_x(column + 1), y2 = Form1::cell_y(row + 1);
+    for (int i = static_cast<int>(calls.size()) - 1; i >= 0; --i) {
+      const Call& c = calls[i];
+      if (c.kind != Call::Paint) continue;
+      Size s = picture_size(c.picture);
+      if (c.x <= x2 && c.x + s.w >= x1 && c.y <= y2 && c.y + s.h >= y1) return i;
+    }
+    return -1;
+  }
+
+  static bool same(double a, double b) { return a - b < 0.01 && b - a < 0.01; }
+
+ private:
+  void add(Call c) { calls.push_back(std::move(c)); }
+  void advance(double s) {
+    now += s;
+    if (now >= 86400) now -= 86400;
+  }
+};
