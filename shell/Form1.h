@@ -68,11 +68,11 @@ class Form1 {
   static constexpr Int com_ou_huu = 145;
 
   // ---- Hands --------------------------------------------------------------------------------
-  static constexpr Int mochi_max = 7;      // hand kinds 1 歩 .. 7 飛
-  static constexpr Int mochi_com_x = -1;   // pseudo-column of the upper side's hand
-  static constexpr Int mochi_man_x = 11;   // pseudo-column of the lower side's hand
-  static constexpr Int mochi_com_gyou = 8; // upper hand: kind k in row 8 - k
-  static constexpr Int mochi_man_gyou = 2; // lower hand: kind k in row k + 2
+  static constexpr Int mochi_max = 7;       // hand kinds 1 歩 .. 7 飛
+  static constexpr Int mochi_com_x = -1;    // pseudo-column of the upper side's hand
+  static constexpr Int mochi_man_x = 11;    // pseudo-column of the lower side's hand
+  static constexpr Int mochi_com_gyou = 8;  // upper hand: kind k in row 8 - k
+  static constexpr Int mochi_man_gyou = 2;  // lower hand: kind k in row k + 2
 
   // ---- Picture codes ------------------------------------------------------------------------
   static constexpr Int e_kara = 0;
@@ -110,9 +110,9 @@ class Form1 {
   static constexpr Int ban_y0 = 100;
   static constexpr Int masu_w = 495;
   static constexpr Int masu_h = 615;
-  static constexpr Int form_w = 9000;           // client area of the window
+  static constexpr Int form_w = 9000;  // client area of the window
   static constexpr Int form_h = 8000;
-  static constexpr Int form_top_maximized = -60; // top edge of a maximised window
+  static constexpr Int form_top_maximized = -60;  // top edge of a maximised window
   static double cell_x(double column) { return ban_x0 + masu_w * column; }
   static double cell_y(double row) { return ban_y0 + masu_h * row; }
 

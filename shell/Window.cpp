@@ -74,18 +74,20 @@ constexpr const char* kPictureNames[][2] = {
 };
 static_assert(std::size(kPictureNames) == static_cast<size_t>(Picture::Count));
 
-constexpr const char* kImageNames[] = {"sente_com", "sente_man", "gote_man", "gote_com", "Image1", "Image2", "hosi2"};
+constexpr const char* kImageNames[] = {"sente_com", "sente_man", "gote_man", "gote_com",
+                                       "Image1",    "Image2",    "hosi2"};
 static_assert(std::size(kImageNames) == static_cast<size_t>(Image::Count));
 
 constexpr const char* kMenuNames[] = {
-    "TAIKYOKU", "MATCH_MAN", "START", "START2", "SENTE", "GOTE", "LEVEL", "LEVEL1", "LEVEL2", "LEVEL3", "OWARI",
-    "STOP", "CANCEL", "REVERSE", "REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN",
-    "KIFU", "KIFU_READ", "KIFU_WRITE",
-    "OPTION", "HAIKEI_GA", "MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM",
-    "VER"};
+    "TAIKYOKU", "MATCH_MAN",  "START", "START2",    "SENTE",      "GOTE",    "LEVEL",     "LEVEL1",
+    "LEVEL2",   "LEVEL3",     "OWARI", "STOP",      "CANCEL",     "REVERSE", "REPLAY",    "AFTER",
+    "LBEL_UP",  "LEBEL_DOWN", "KIFU",  "KIFU_READ", "KIFU_WRITE", "OPTION",  "HAIKEI_GA", "MIDORI",
+    "TATAMI",   "TAKE",       "UCHU",  "RENGA",     "SIDOU",      "KEIKA",   "BGM",       "VER"};
 static_assert(std::size(kMenuNames) == static_cast<size_t>(Menu::Count));
 
-constexpr const char* kControlNames[] = {"Drive1", "Dir1", "File1", "Text1", "Text2", "Text3", "Text4", "Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Command1"};
+constexpr const char* kControlNames[] = {"Drive1",    "Dir1",      "File1",     "Text1",
+                                         "Text2",     "Text3",     "Text4",     "Label1(0)",
+                                         "Label1(1)", "Label1(2)", "Label1(3)", "Command1"};
 static_assert(std::size(kControlNames) == static_cast<size_t>(Control::Count));
 constexpr Size kCell{495, 615};
 constexpr Size kTitle{2580, 600};
@@ -93,21 +95,38 @@ constexpr Size kMagic{2970, 2460};
 constexpr Size kIcon{480, 480};
 }  // namespace
 
-const char* picture_name(Picture p) { return kPictureNames[static_cast<int>(p)][0]; }
-const char* picture_file(Picture p) { return kPictureNames[static_cast<int>(p)][1]; }
-const char* image_name(Image i) { return kImageNames[static_cast<int>(i)]; }
-const char* image_file(Image i) { return kImageNames[static_cast<int>(i)]; }
-const char* menu_name(Menu m) { return kMenuNames[static_cast<int>(m)]; }
-const char* control_name(Control c) { return kControlNames[static_cast<int>(c)]; }
+const char* picture_name(Picture p) {
+  return kPictureNames[static_cast<int>(p)][0];
+}
+const char* picture_file(Picture p) {
+  return kPictureNames[static_cast<int>(p)][1];
+}
+const char* image_name(Image i) {
+  return kImageNames[static_cast<int>(i)];
+}
+const char* image_file(Image i) {
+  return kImageNames[static_cast<int>(i)];
+}
+const char* menu_name(Menu m) {
+  return kMenuNames[static_cast<int>(m)];
+}
+const char* control_name(Control c) {
+  return kControlNames[static_cast<int>(c)];
+}
 
 Size picture_size(Picture p) {
   switch (p) {
-    case Picture::VexaSHOGI: return kTitle;
+    case Picture::VexaSHOGI:
+      return kTitle;
     case Picture::madousi:
     case Picture::luminak:
-    case Picture::huuin: return kMagic;
-    default: return kCell;
+    case Picture::huuin:
+      return kMagic;
+    default:
+      return kCell;
   }
 }
 
-Size image_size(Image) { return kIcon; }
+Size image_size(Image) {
+  return kIcon;
+}

@@ -13,11 +13,29 @@
 
 struct Call {
   enum Kind {
-    BackColor, Paint, Box, Text, Refresh, MoveImage, ShowImage, Check, Enable, Message,
-    Timer, Sleep, MoveWindow, SizeWindow, End, Visible, SetText,
-    Play, PlayLooping, Stop, Free
+    BackColor,
+    Paint,
+    Box,
+    Text,
+    Refresh,
+    MoveImage,
+    ShowImage,
+    Check,
+    Enable,
+    Message,
+    Timer,
+    Sleep,
+    MoveWindow,
+    SizeWindow,
+    End,
+    Visible,
+    SetText,
+    Play,
+    PlayLooping,
+    Stop,
+    Free
   };
-  Kind kind;
+  Kind kind = Refresh;
   Picture picture = Picture::Count;
   Image image = Image::Count;
   Menu menu = Menu::Count;
@@ -50,36 +68,86 @@ class FakeWindow : public Window, public SoundLibrary {
   }
 
   // ---- Window ----------------------------------------------------------------------------
-  void SetBackColor(int c) override { add({.kind = Call::BackColor, .colour = c}); }
+  void SetBackColor(int c) override {
+    Call r;
+    r.kind = Call::BackColor;
+    r.colour = c;
+    add(std::move(r));
+  }
   void PaintPicture(Picture p, double x, double y) override {
-    add({.kind = Call::Paint, .picture = p, .x = x, .y = y});
+    Call r;
+    r.kind = Call::Paint;
+    r.picture = p;
+    r.x = x;
+    r.y = y;
+    add(std::move(r));
   }
   void DrawBox(double x1, double y1, double x2, double y2, int c) override {
-    add({.kind = Call::Box, .x = x1, .y = y1, .x2 = x2, .y2 = y2, .colour = c});
+    Call r;
+    r.kind = Call::Box;
+    r.x = x1;
+    r.y = y1;
+    r.x2 = x2;
+    r.y2 = y2;
+    r.colour = c;
+    add(std::move(r));
   }
-  void PrintText(double x, double y, const std::string& t, double size, bool bold,
-                 int c) override {
-    add({.kind = Call::Text, .x = x, .y = y, .x2 = size, .colour = c, .flag = bold, .text = t});
+  void PrintText(double x, double y, const std::string& t, double size, bool bold, int c) override {
+    Call r;
+    r.kind = Call::Text;
+    r.x = x;
+    r.y = y;
+    r.x2 = size;
+    r.colour = c;
+    r.flag = bold;
+    r.text = t;
+    add(std::move(r));
   }
-  void Refresh() override { add({.kind = Call::Refresh}); }
+  void Refresh() override {
+    Call r;
+    r.kind = Call::Refresh;
+    add(std::move(r));
+  }
   void MoveImage(Image i, double left, double top) override {
-    add({.kind = Call::MoveImage, .image = i, .x = left, .y = top});
+    Call r;
+    r.kind = Call::MoveImage;
+    r.image = i;
+    r.x = left;
+    r.y = top;
+    add(std::move(r));
   }
   void ShowImage(Image i, bool v) override {
     image_visible[static_cast<int>(i)] = v;
-    add({.kind = Call::ShowImage, .image = i, .flag = v});
+    Call r;
+    r.kind = Call::ShowImage;
+    r.image = i;
+    r.flag = v;
+    add(std::move(r));
   }
   void SetChecked(Menu m, bool c) override {
     checked[static_cast<int>(m)] = c;
-    add({.kind = Call::Check, .menu = m, .flag = c});
+    Call r;
+    r.kind = Call::Check;
+    r.menu = m;
+    r.flag = c;
+    add(std::move(r));
   }
   bool Checked(Menu m) override { return checked[static_cast<int>(m)]; }
   void SetEnabled(Menu m, bool e) override {
     enabled[static_cast<int>(m)] = e;
-    add({.kind = Call::Enable, .menu = m, .flag = e});
+    Call r;
+    r.kind = Call::Enable;
+    r.menu = m;
+    r.flag = e;
+    add(std::move(r));
   }
   int MsgBox(const std::string& t, int buttons, const std::string& title) override {
-    add({.kind = Call::Message, .buttons = buttons, .text = t, .title = title});
+    Call r;
+    r.kind = Call::Message;
+    r.buttons = buttons;
+    r.text = t;
+    r.title = title;
+    add(std::move(r));
     if (answers.empty()) return (buttons & 7) == mb::YesNo ? mb::Yes : mb::OK;
     int a = answers.front();
     answers.pop_front();
@@ -87,7 +155,10 @@ class FakeWindow : public Window, public SoundLibrary {
   }
   void SetTimerEnabled(bool on) override {
     timer_on = on;
-    add({.kind = Call::Timer, .flag = on});
+    Call r;
+    r.kind = Call::Timer;
+    r.flag = on;
+    add(std::move(r));
   }
   bool TimerEnabled() override { return timer_on; }
   double Seconds() override {
@@ -96,39 +167,80 @@ class FakeWindow : public Window, public SoundLibrary {
     return s;
   }
   void Sleep(double seconds) override {
-    add({.kind = Call::Sleep, .x = seconds});
+    Call r;
+    r.kind = Call::Sleep;
+    r.x = seconds;
+    add(std::move(r));
     advance(seconds);
   }
   Placement GetPlacement() override { return placement; }
   void MoveWindow(double left, double top) override {
     placement.left = left;
     placement.top = top;
-    add({.kind = Call::MoveWindow, .x = left, .y = top});
+    Call r;
+    r.kind = Call::MoveWindow;
+    r.x = left;
+    r.y = top;
+    add(std::move(r));
   }
   void SizeWindow(double w, double h) override {
     placement.width = w;
     placement.height = h;
-    add({.kind = Call::SizeWindow, .x = w, .y = h});
+    Call r;
+    r.kind = Call::SizeWindow;
+    r.x = w;
+    r.y = h;
+    add(std::move(r));
   }
   void End() override {
     ended = true;
-    add({.kind = Call::End});
+    Call r;
+    r.kind = Call::End;
+    add(std::move(r));
   }
   void SetVisible(Control c, bool v) override {
     control_visible[static_cast<int>(c)] = v;
-    add({.kind = Call::Visible, .control = c, .flag = v});
+    Call r;
+    r.kind = Call::Visible;
+    r.control = c;
+    r.flag = v;
+    add(std::move(r));
   }
   void SetText(Control c, const std::string& t) override {
     texts[static_cast<int>(c)] = t;
-    add({.kind = Call::SetText, .control = c, .text = t});
+    Call r;
+    r.kind = Call::SetText;
+    r.control = c;
+    r.text = t;
+    add(std::move(r));
   }
   std::string Text(Control c) override { return texts[static_cast<int>(c)]; }
 
   // ---- SoundLibrary ------------------------------------------------------------------------
-  void dsPlay(std::int32_t b) override { add({.kind = Call::Play, .sound = b}); }
-  void dsPlayLooping(std::int32_t b) override { add({.kind = Call::PlayLooping, .sound = b}); }
-  void dsStop(std::int32_t b) override { add({.kind = Call::Stop, .sound = b}); }
-  void dsFree(std::int32_t b) override { add({.kind = Call::Free, .sound = b}); }
+  void dsPlay(std::int32_t b) override {
+    Call r;
+    r.kind = Call::Play;
+    r.sound = b;
+    add(std::move(r));
+  }
+  void dsPlayLooping(std::int32_t b) override {
+    Call r;
+    r.kind = Call::PlayLooping;
+    r.sound = b;
+    add(std::move(r));
+  }
+  void dsStop(std::int32_t b) override {
+    Call r;
+    r.kind = Call::Stop;
+    r.sound = b;
+    add(std::move(r));
+  }
+  void dsFree(std::int32_t b) override {
+    Call r;
+    r.kind = Call::Free;
+    r.sound = b;
+    add(std::move(r));
+  }
 
   // ---- Queries -----------------------------------------------------------------------------
   void clear() { calls.clear(); }
@@ -164,8 +276,7 @@ class FakeWindow : public Window, public SoundLibrary {
   int last_box_of_cell(double column, double row) const {
     for (int i = static_cast<int>(calls.size()) - 1; i >= 0; --i) {
       const Call& c = calls[i];
-      if (c.kind == Call::Box && same(c.x, Form1::cell_x(column)) &&
-          same(c.y, Form1::cell_y(row)))
+      if (c.kind == Call::Box && same(c.x, Form1::cell_x(column)) && same(c.y, Form1::cell_y(row)))
         return i;
     }
     return -1;

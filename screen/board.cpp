@@ -1,0 +1,291 @@
+// The board, the hands, the labels, the background and the star: all painted into the cell
+// grid, cell (c, r) having its top-left corner at (ban_x0 + masu_w c, ban_y0 + masu_h r).
+#include <optional>
+
+#include "shell/Form1.h"
+
+namespace {
+
+// Picture of a code: pieces (sealed ones under code + 5) and the small picture codes.
+std::optional<Picture> picture_of(Int code) {
+  using P = Picture;
+  switch (code) {
+    case 0:
+      return P::KARA_MASU;
+    case 1:
+      return P::VexaSHOGI;
+    case 2:
+      return P::HAIKEI_MIDORI;
+    case 3:
+      return P::HAIKEI_TATAMI;
+    case 4:
+      return P::HAIKEI_TAKE;
+    case 5:
+      return P::HAIKEI_UCHU;
+    case 6:
+      return P::HAIKEI_RENGA;
+    case 7:
+      return P::madousi;
+    case 8:
+      return P::luminak;
+    case 9:
+      return P::huuin;
+
+    case 10:
+      return P::UE_HU_0;
+    case 11:
+      return P::UE_HU_1;
+    case 15:
+      return P::UE_HU_2;
+    case 16:
+      return P::UE_HU_3;
+    case 20:
+      return P::UE_KYOU_0;
+    case 21:
+      return P::UE_KYOU_1;
+    case 25:
+      return P::UE_KYOU_2;
+    case 26:
+      return P::UE_KYOU_3;
+    case 30:
+      return P::UE_KEI_0;
+    case 31:
+      return P::UE_KEI_1;
+    case 35:
+      return P::UE_KEI_2;
+    case 36:
+      return P::UE_KEI_3;
+    case 100:
+      return P::UE_GIN_0;
+    case 101:
+      return P::UE_GIN_1;
+    case 105:
+      return P::UE_GIN_2;
+    case 106:
+      return P::UE_GIN_3;
+    case 110:
+      return P::UE_KIN;
+    case 115:
+      return P::UE_KIN2;
+    case 120:
+      return P::UE_KAKU_0;
+    case 121:
+      return P::UE_KAKU_1;
+    case 125:
+      return P::UE_KAKU_2;
+    case 126:
+      return P::UE_KAKU_3;
+    case 130:
+      return P::UE_SYA_0;
+    case 131:
+      return P::UE_SYA_1;
+    case 135:
+      return P::UE_SYA_2;
+    case 136:
+      return P::UE_SYA_3;
+    case 140:
+      return P::UE_OU;
+    case 145:
+      return P::UE_OU2;
+
+    case -10:
+      return P::SITA_HU_0;
+    case -11:
+      return P::SITA_HU_1;
+    case -5:
+      return P::SITA_HU_2;
+    case -6:
+      return P::SITA_HU_3;
+    case -20:
+      return P::SITA_KYOU_0;
+    case -21:
+      return P::SITA_KYOU_1;
+    case -15:
+      return P::SITA_KYOU_2;
+    case -16:
+      return P::SITA_KYOU_3;
+    case -30:
+      return P::SITA_KEI_0;
+    case -31:
+      return P::SITA_KEI_1;
+    case -25:
+      return P::SITA_KEI_2;
+    case -26:
+      return P::SITA_KEI_3;
+    case -100:
+      return P::SITA_GIN_0;
+    case -101:
+      return P::SITA_GIN_1;
+    case -95:
+      return P::SITA_GIN_2;
+    case -96:
+      return P::SITA_GIN_3;
+    case -110:
+      return P::SITA_KIN;
+    case -105:
+      return P::SITA_KIN2;
+    case -120:
+      return P::SITA_KAKU_0;
+    case -121:
+      return P::SITA_KAKU_1;
+    case -115:
+      return P::SITA_KAKU_2;
+    case -116:
+      return P::SITA_KAKU_3;
+    case -130:
+      return P::SITA_SYA_0;
+    case -131:
+      return P::SITA_SYA_1;
+    case -125:
+      return P::SITA_SYA_2;
+    case -126:
+      return P::SITA_SYA_3;
+    case -140:
+      return P::SITA_OU;
+    case -135:
+      return P::SITA_OU2;
+    default:
+      return std::nullopt;
+  }
+}
+
+constexpr const char* kKanjiNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+// Board-grid areas outside the board.
+constexpr int kGridLeft = -3, kGridRight = 28, kGridTop = -2, kGridBottom = 17;
+constexpr double kTitleColumn = 10.8;
+constexpr int kRowLabelColumn = 10;
+constexpr int kManCountColumn = 12, kComCountColumn = 0;
+constexpr double kShadowOffset = 0.1;
+constexpr Int kCountSize = 14, kColumnLabelSize = 16, kRowLabelSize = 12;
+constexpr double kStarLeft = 100, kStarUp = 300, kStarBlink = 0.1;
+constexpr int kStarTimes = 3;
+
+bool on_board(double column, double row) {
+  return column >= 1 && column <= Form1::ban_max && row >= 1 && row <= Form1::ban_max;
+}
+
+}  // namespace
+
+void Form1::print_at(double column, double row, const std::string& text, Int colour, double size) {
+  win.PrintText(cell_x(column), cell_y(row), text, size, font_bold, colour);
+}
+
+void Form1::描画_絵(Int code, double column, double row) {
+  if (auto p = picture_of(code)) win.PaintPicture(*p, cell_x(column), cell_y(row));
+}
+
+void Form1::描画_駒(Int code, double column, double row) {
+  if (column == mochi_com_x || column == mochi_man_x) {
+    描画_絵(code, column, row);
+    return;
+  }
+  if (!on_board(column, row)) return;
+  const int c = static_cast<int>(column), r = static_cast<int>(row);
+  const bool sealed = huu_man[c][r] == ari || huu_com[c][r] == ari;
+  描画_絵(static_cast<Int>(ban[c][r] + (sealed ? huu_sa : 0)), c, r);
+}
+
+void Form1::描画_盤() {
+  for (Int c = 1; c <= ban_max; ++c)
+    for (Int r = 1; r <= ban_max; ++r) {
+      描画_駒(kara, c, r);
+      描画_桝輪郭(iro_haikei, c, r);
+    }
+}
+
+void Form1::描画_自持盤() {
+  for (Int i = 1; i <= mochi_max; ++i) {
+    const Int r = i + mochi_man_gyou;
+    描画_絵(e_kara, mochi_man_x, r);
+    描画_絵(haikei, kManCountColumn, r);
+    描画_桝輪郭(iro_haikei, mochi_man_x, r);
+    if (mochi_man[i] > 0) {
+      Int code = 取得_持盤駒(i, man_te);
+      if (huu_mochi_man[i] == ari) code += huu_sa;
+      描画_駒(code, mochi_man_x, r);
+      描画_桝輪郭(iro_haikei, mochi_man_x, r);
+      描画_数値(kManCountColumn + kShadowOffset, r + 0.3, mochi_man[i], iro_kuro, 0, kCountSize);
+      描画_数値(kManCountColumn, r + 0.2, mochi_man[i], iro_aka, 0, kCountSize);
+    }
+  }
+}
+
+void Form1::描画_敵持盤() {
+  for (Int i = 1; i <= mochi_max; ++i) {
+    const Int r = i;
+    const Int k = mochi_com_gyou - i;
+    描画_絵(e_kara, mochi_com_x, r);
+    描画_絵(haikei, kComCountColumn, r);
+    描画_桝輪郭(iro_haikei, mochi_com_x, r);
+    if (mochi_com[k] > 0) {
+      Int code = 取得_持盤駒(k, com_te);
+      if (huu_mochi_com[k] == ari) code += huu_sa;
+      描画_駒(code, mochi_com_x, r);
+      描画_桝輪郭(iro_haikei, mochi_com_x, r);
+      描画_数値(kComCountColumn + kShadowOffset, r + 0.3, mochi_com[k], iro_kuro, 0, kCountSize);
+      描画_数値(kComCountColumn, r + 0.2, mochi_com[k], iro_aka, 0, kCountSize);
+    }
+    // The count tile at column 0 reaches the board's left edge.
+    描画_桝輪郭(iro_haikei, 1, r);
+  }
+}
+
+void Form1::描画_将棋盤桝() {
+  for (Int c = 1; c <= ban_max; ++c)
+    for (Int r = 1; r <= ban_max; ++r) 描画_桝輪郭(iro_waku, c, r);
+}
+
+void Form1::描画_背景(Int code) {
+  for (int c = kGridLeft; c <= kGridRight; ++c)
+    for (int r = kGridTop; r <= kGridBottom; ++r)
+      if (!on_board(c, r)) 描画_絵(code, c, r);
+}
+
+void Form1::描画_桝_数値() {
+  font_bold = true;
+  for (Int i = 1; i <= ban_max; ++i) {
+    描画_絵(haikei, i, 0);
+    描画_数値(i + 0.2, 0.5, ban_max + 1 - i, iro_kuro, 0, kColumnLabelSize);
+    描画_数値(i + 0.1, 0.4, ban_max + 1 - i, iro_kiiro, 0, kColumnLabelSize);
+    描画_絵(haikei, kRowLabelColumn, i);
+    描画_数値(kRowLabelColumn + 0.2, i + 0.4, i, iro_kuro, 1, kRowLabelSize);
+    描画_数値(kRowLabelColumn + 0.1, i + 0.3, i, iro_kiiro, 1, kRowLabelSize);
+    // The label tile at column 10 overlaps the right edge of column 9.
+    描画_桝輪郭(iro_haikei, ban_max, i);
+  }
+}
+
+void Form1::画面_再描画() {
+  描画_背景(haikei);
+  描画_桝_数値();
+  描画_自持盤();
+  描画_敵持盤();
+  描画_盤();
+  描画_絵(e_title, kTitleColumn, 0);
+}
+
+void Form1::描画_星(double column, double row) {
+  win.MoveImage(Image::hosi2, cell_x(column) - kStarLeft, cell_y(row) - kStarUp);
+  for (int i = 0; i < kStarTimes; ++i) {
+    win.ShowImage(Image::hosi2, true);
+    win.Refresh();
+    待ち時間(kStarBlink);
+    win.ShowImage(Image::hosi2, false);
+    win.Refresh();
+    待ち時間(kStarBlink);
+  }
+}
+
+void Form1::描画_桝輪郭(Int colour, double column, double row) {
+  win.DrawBox(cell_x(column), cell_y(row), cell_x(column + 1), cell_y(row + 1), colour);
+}
+
+void Form1::描画_数値(double column, double row, long value, Int colour, Int style, Int size) {
+  if (style == 0) {
+    // The default numeric format: a blank where a positive number's sign would be.
+    print_at(column, row, (value >= 0 ? " " : "") + std::to_string(value), colour, size);
+  } else if (value >= 1 && value <= ban_max) {
+    print_at(column, row, kKanjiNumerals[value - 1], colour, size);
+  }
+}

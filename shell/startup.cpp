@@ -1,0 +1,168 @@
+// Start-up, a fresh game, the two-person start and shutdown.
+#include "shell/Form1.h"
+
+namespace {
+
+// The initial position: the upper side's back rank, read from column 1 to 9; the lower
+// side's is its mirror image with negated codes.
+constexpr Int kBackRank[] = {Form1::com_kyou, Form1::com_kei, Form1::com_gin,
+                             Form1::com_kin,  Form1::com_ou,  Form1::com_kin,
+                             Form1::com_gin,  Form1::com_kei, Form1::com_kyou};
+constexpr Int kComBack = 1, kComSecond = 2, kComPawns = 3;
+constexpr Int kManPawns = 7, kManSecond = 8, kManBack = 9;
+constexpr Int kLeftOfBoard = 2, kRightOfBoard = 8;  // columns of the rook and bishop rows
+constexpr double kSecondsPerDay = 86400;
+constexpr double kWaitTolerance = 0.001;  // a clock reading finer than this is noise
+
+}  // namespace
+
+void Form1::Form_Load() {
+  level = 3;
+  win.SetChecked(Menu::LEVEL3, true);
+  man_te = te_gote;
+  com_te = te_sente;
+  kifu_mode = nasi;
+  sidou = nasi;
+  iro_sidou = iro_waku;
+  haikei = haikei_midori;
+  win.SetBackColor(iro_haikei);
+  初期設定();
+  const Placement p = win.GetPlacement();
+  if (!p.maximized && p.top != form_top_maximized) {
+    win.MoveWindow(0, 0);
+    win.SizeWindow(form_w, form_h);
+  }
+}
+
+void Form1::初期設定() {
+  hande_level = 0;
+  hande_settei = nasi;
+  taikyoku_mode = mode_man;
+  shouri_te = te_nasi;
+  teban = te_nasi;
+  kifu_tesuu = 0;
+  tesuu = 0;
+  hanten = nasi;
+
+  win.SetTimerEnabled(false);
+  jikan_com = 0;
+  jikan_man = 0;
+  modori_chuu = nasi;
+  kifu_mode = nasi;
+  keika_byou_hyouji = 0;
+
+  win.ShowImage(Image::Image1, false);
+  win.ShowImage(Image::Image2, false);
+  // The record starts afresh: the first snapshot's hands and seals.
+  for (Int k = 1; k <= mochi_max; ++k) {
+    kifu_mochi_man[1][k] = 0;
+    kifu_mochi_com[1][k] = 0;
+    kifu_huu_mochi_man[1][k] = nasi;
+    kifu_huu_mochi_com[1][k] = nasi;
+  }
+  sentaku = 0;
+
+  for (Int k = 1; k <= mochi_max; ++k) {
+    mochi_man[k] = 0;
+    mochi_com[k] = 0;
+    huu_mochi_man[k] = nasi;
+    huu_mochi_com[k] = nasi;
+  }
+  for (Int x = 1; x <= ban_max; ++x)
+    for (Int y = 1; y <= ban_max; ++y) {
+      ban[x][y] = kara;
+      huu_man[x][y] = nasi;
+      huu_com[x][y] = nasi;
+      kifu_ban[1][x][y] = kara;
+      kifu_huu_man[1][x][y] = nasi;
+      kifu_huu_com[1][x][y] = nasi;
+    }
+
+  初期配置();
+
+  mochi_com_kei = 0;
+  mochi_man_kei = 0;
+  for (Int k = 1; k <= mochi_max; ++k) {
+    if (mochi_com[k] > 0) mochi_com_kei += mochi_com[k];
+    if (mochi_man[k] > 0) mochi_man_kei += mochi_man[k];
+  }
+
+  画面_再描画();
+}
+
+void Form1::初期配置() {
+  for (Int x = 1; x <= ban_max; ++x) {
+    ban[x][kComBack] = kBackRank[x - 1];
+    ban[x][kComPawns] = com_hu;
+    ban[x][kManPawns] = man_hu;
+    ban[x][kManBack] = static_cast<Int>(-kBackRank[ban_max - x]);
+  }
+  ban[kLeftOfBoard][kComSecond] = com_sya;
+  ban[kRightOfBoard][kComSecond] = com_kaku;
+  ban[kLeftOfBoard][kManSecond] = man_kaku;
+  ban[kRightOfBoard][kManSecond] = man_sya;
+}
+
+void Form1::START_Click() {
+  if (shouri_te != te_nasi) {
+    初期設定();
+    win.Refresh();
+  }
+  kifu_mode = nasi;
+  描画_棋譜読込み部分消去();
+  for (Int c = -2; c <= 0; ++c) 描画_絵(haikei, c, 0);
+  描画_将棋盤桝();
+  kaisi_jikoku = static_cast<Single>(win.Seconds());
+  if (win.Checked(Menu::KEIKA)) win.SetTimerEnabled(true);
+  taikyoku_mode = mode_man;
+  if (teban == te_nasi || tesuu == 0) {
+    man_te = te_sente;
+    com_te = te_gote;
+    teban = man_te;
+    win.MsgBox("先手の番です", mb::OKOnly, " ");
+  } else if (teban == te_sente) {
+    win.MsgBox("先手の番です", mb::OKOnly, " ");
+  } else if (teban == te_gote) {
+    win.MsgBox("後手の番です", mb::OKOnly, " ");
+  }
+  modori_chuu = nasi;
+}
+
+void Form1::TAIKYOKU_Click() {
+  描画_可視(false, false, false);
+  描画_棋譜_IO(1);
+}
+
+void Form1::MATCH_MAN_Click() {}
+
+void Form1::OWARI_Click() {
+  終了処理();
+  win.End();
+}
+
+void Form1::Form_Unload(int) {
+  終了処理();
+  win.End();
+}
+
+void Form1::Form_KeyPress(int key) {
+  if (key != key_esc) return;
+  終了処理();
+  win.End();
+}
+
+void Form1::終了処理() {
+  for (std::int32_t snd :
+       {snd_sonota, snd_kinsi, snd_kanasibari, snd_mahou, snd_sentou, snd_komauti, snd_bgm})
+    ds->dsFree(snd);
+}
+
+void Form1::待ち時間(double seconds) {
+  const double start = win.Seconds();
+  for (;;) {
+    const double now = win.Seconds();
+    const double passed = now >= start ? now - start : now + kSecondsPerDay - start;
+    if (passed >= seconds - kWaitTolerance) return;
+    win.Sleep(seconds - passed);
+  }
+}

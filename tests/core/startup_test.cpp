@@ -1,0 +1,204 @@
+// Start-up, the fresh game, the two-person start and the ways out.
+#include <gtest/gtest.h>
+
+#include "support/Game.h"
+
+namespace {
+
+using F = Form1;
+
+int pieces_on_board(Form1& f) {
+  int n = 0;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) n += f.ban[x][y] != F::kara;
+  return n;
+}
+
+TEST(Startup, LoadSetsUpTheInitialPosition) {
+  Game g;
+  g->Form_Load();
+  EXPECT_EQ(pieces_on_board(*g), 40);
+  const Int back[] = {F::com_kyou, F::com_kei, F::com_gin, F::com_kin, F::com_ou,
+                      F::com_kin,  F::com_gin, F::com_kei, F::com_kyou};
+  for (int x = 1; x <= 9; ++x) {
+    EXPECT_EQ(g->ban[x][1], back[x - 1]);
+    EXPECT_EQ(g->ban[x][9], -back[x - 1]);
+    EXPECT_EQ(g->ban[x][3], F::com_hu);
+    EXPECT_EQ(g->ban[x][7], F::man_hu);
+  }
+  EXPECT_EQ(g->ban[2][2], F::com_sya);
+  EXPECT_EQ(g->ban[8][2], F::com_kaku);
+  EXPECT_EQ(g->ban[2][8], F::man_kaku);
+  EXPECT_EQ(g->ban[8][8], F::man_sya);
+  for (int k = 1; k <= 7; ++k) {
+    EXPECT_EQ(g->mochi_man[k], 0);
+    EXPECT_EQ(g->mochi_com[k], 0);
+  }
+  EXPECT_EQ(g->teban, F::te_nasi);
+  EXPECT_EQ(g->shouri_te, F::te_nasi);
+  EXPECT_EQ(g->man_te, F::te_gote);
+  EXPECT_EQ(g->com_te, F::te_sente);
+  EXPECT_EQ(g->level, 3);
+  EXPECT_TRUE(g.w.Checked(Menu::LEVEL3));
+  EXPECT_EQ(g.w.of(Call::BackColor).at(0).colour, F::iro_haikei);
+  EXPECT_EQ(g.w.painted_at_cell(5, 9), Picture::SITA_OU);
+}
+
+TEST(Startup, ResetClearsEverythingOfTheLastGame) {
+  Game g;
+  g->Form_Load();
+  g->ban[5][5] = F::com_sya_nari;
+  g->huu_man[5][7] = F::ari;
+  g->huu_com[1][1] = F::ari;
+  g->mochi_man[3] = 2;
+  g->huu_mochi_com[6] = F::ari;
+  g->teban = F::te_gote;
+  g->shouri_te = F::te_sente;
+  g->tesuu = 12;
+  g->kifu_tesuu = 12;
+  g->jikan_man = 30;
+  g->hande_level = 4;
+  g->level = 1;
+  g.w.timer_on = true;
+  g->初期設定();
+  EXPECT_EQ(pieces_on_board(*g), 40);
+  EXPECT_EQ(g->ban[5][5], F::kara);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      EXPECT_EQ(g->huu_man[x][y], F::nasi);
+      EXPECT_EQ(g->huu_com[x][y], F::nasi);
+    }
+  for (int k = 1; k <= 7; ++k) {
+    EXPECT_EQ(g->mochi_man[k], 0);
+    EXPECT_EQ(g->huu_mochi_com[k], F::nasi);
+  }
+  EXPECT_EQ(g->mochi_man_kei, 0);
+  EXPECT_EQ(g->teban, F::te_nasi);
+  EXPECT_EQ(g->shouri_te, F::te_nasi);
+  EXPECT_EQ(g->tesuu, 0);
+  EXPECT_EQ(g->kifu_tesuu, 0);
+  EXPECT_EQ(g->jikan_man, 0);
+  EXPECT_EQ(g->hande_level, 0);
+  EXPECT_EQ(g->level, 1) << "the level survives a new game";
+  EXPECT_FALSE(g.w.timer_on);
+}
+
+TEST(Startup, WindowIsPlacedUnlessMaximised) {
+  Game g;
+  g.w.placement = {300, 200, 5000, 4000, false};
+  g->Form_Load();
+  EXPECT_EQ(g.w.placement.left, 0);
+  EXPECT_EQ(g.w.placement.top, 0);
+  EXPECT_EQ(g.w.placement.width, 9000);
+  EXPECT_EQ(g.w.placement.height, 8000);
+
+  Game m;
+  m.w.placement = {-60, -60, 20000, 15000, true};
+  m->Form_Load();
+  EXPECT_TRUE(m.w.of(Call::MoveWindow).empty());
+  EXPECT_TRUE(m.w.of(Call::SizeWindow).empty());
+}
+
+struct TwoPersonStart : ::testing::Test {
+  Game g;
+  void SetUp() override { g->Form_Load(); }
+};
+
+TEST_F(TwoPersonStart, FreshGameMakesTheLowerSideSente) {
+  g.w.clear();
+  g->START_Click();
+  EXPECT_EQ(g->teban, F::te_sente);
+  EXPECT_EQ(g->man_te, F::te_sente);
+  EXPECT_EQ(g->com_te, F::te_gote);
+  EXPECT_EQ(g->taikyoku_mode, F::mode_man);
+  auto msgs = g.w.messages();
+  ASSERT_EQ(msgs.size(), 1u);
+  EXPECT_EQ(msgs[0].text, "先手の番です");
+  EXPECT_EQ(msgs[0].title, " ");
+  EXPECT_FALSE(g.w.timer_on) << "the clock stays off while elapsed time is not shown";
+}
+
+TEST_F(TwoPersonStart, ClockRunsWhenElapsedTimeIsShown) {
+  g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+  g->START_Click();
+  EXPECT_TRUE(g.w.timer_on);
+  EXPECT_FLOAT_EQ(g->kaisi_jikoku, static_cast<float>(12 * 3600));
+}
+
+TEST_F(TwoPersonStart, GameInProgressKeepsItsPositionAndTurn) {
+  g->START_Click();
+  g->ban[5][7] = F::kara;
+  g->ban[5][6] = F::man_hu;
+  g->tesuu = 1;
+  g->teban = F::te_gote;
+  g.w.clear();
+  g->START_Click();
+  EXPECT_EQ(g->ban[5][6], F::man_hu);
+  EXPECT_EQ(g->teban, F::te_gote);
+  EXPECT_EQ(g.w.messages().at(0).text, "後手の番です");
+}
+
+TEST_F(TwoPersonStart, FinishedGameStartsAgainFromTheInitialPosition) {
+  g->START_Click();
+  g->ban[5][1] = F::kara;
+  g->ban[5][5] = F::man_sya;
+  g->tesuu = 30;
+  g->teban = F::te_gote;
+  g->shouri_te = F::te_sente;
+  g->START_Click();
+  EXPECT_EQ(g->ban[5][1], F::com_ou);
+  EXPECT_EQ(g->ban[5][5], F::kara);
+  EXPECT_EQ(g->teban, F::te_sente);
+  EXPECT_EQ(g->shouri_te, F::te_nasi);
+  EXPECT_EQ(g.w.messages().back().text, "先手の番です");
+}
+
+TEST(Shutdown, EscEndsAtOnceOtherKeysDoNothing) {
+  Game g;
+  g->Form_Load();
+  g->snd_bgm = 7;
+  g->Form_KeyPress('a');
+  EXPECT_FALSE(g.w.ended);
+  g->Form_KeyPress(27);
+  EXPECT_TRUE(g.w.ended);
+  EXPECT_TRUE(g.w.messages().empty()) << "no question is asked";
+  auto frees = g.w.of(Call::Free);
+  ASSERT_EQ(frees.size(), 7u);
+  EXPECT_EQ(frees.back().sound, 7) << "the music is freed last";
+}
+
+TEST(Shutdown, MenuAndClosingEndTheProgram) {
+  Game a;
+  a->Form_Load();
+  a->OWARI_Click();
+  EXPECT_TRUE(a.w.ended);
+  Game b;
+  b->Form_Load();
+  b->Form_Unload(0);
+  EXPECT_TRUE(b.w.ended);
+}
+
+TEST(RecordPanel, GameMenuHidesThePickerAndEmptiesTheDialog) {
+  Game g;
+  g->描画_可視(true, true, true);
+  g->描画_棋譜_IO(0);
+  g.w.SetText(Control::Text1, "対局1");
+  EXPECT_TRUE(g.w.control_visible[static_cast<int>(Control::Command1)]);
+  g->TAIKYOKU_Click();
+  for (int c = 0; c < static_cast<int>(Control::Count); ++c)
+    EXPECT_FALSE(g.w.control_visible[c]) << control_name(static_cast<Control>(c));
+  EXPECT_EQ(g.w.Text(Control::Text1), "");
+}
+
+TEST(Wait, EndsAfterTheTimeEvenAcrossMidnight) {
+  Game g;
+  g.w.now = 86399.9;
+  g->待ち時間(0.3);
+  EXPECT_LT(g.w.now, 1.0);
+  EXPECT_GE(g.w.now + 86400 - 86399.9, 0.3 - 1e-9);
+  double slept = 0;
+  for (const Call& c : g.w.of(Call::Sleep)) slept += c.x;
+  EXPECT_NEAR(slept, 0.3, 1e-6);
+}
+
+}  // namespace
