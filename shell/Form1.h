@@ -201,6 +201,7 @@ class Form1 {
   Single kifu_jikan_man_ato[kifu_max + 1] = {};
   Single kifu_jikan_com_mae[kifu_max + 1] = {};
   Single kifu_jikan_com_ato[kifu_max + 1] = {};
+  Int kifu_koma[kifu_max + 1] = {};  // code that move n placed
   Int kifu_tesuu = 0;
   Int kifu_saigo = 0;
   std::string kifu_gyou;
@@ -301,5 +302,14 @@ class Form1 {
   void 描画_棋譜読込み部分消去();
 
  private:
+  // Board input, by kind of click.
+  void クリック_選択(Int X, Int Y);
+  void クリック_移動(Int button, Int X, Int Y);
+  void クリック_盤外(Int X, Int Y);
+  void 魔法_封印(Int X, Int Y, Int sealX, Int sealY, Int code);
+  bool 手番の駒(Int code) const;
+  void 手番_計時再開();
+  void 音楽_切替(std::int32_t music);
+
   void print_at(double column, double row, const std::string& text, Int colour, double size);
 };

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the game and runs every test. Pass --sanitize to build with AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+dir=build-test
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [[ "${1:-}" == "--sanitize" ]]; then
+  dir=build-asan
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DLUMINAK_SANITIZE=ON -DLUMINAK_BENCH=OFF)
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+cmake -S . -B "$dir" "${flags[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
