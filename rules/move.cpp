@@ -1,0 +1,187 @@
+// Making a move: the board, the hands, captures, promotion and the two-pawn flags.
+#include "shell/Form1.h"
+
+namespace {
+
+inline bool on_board(int x, int y) {
+  return x >= 1 && x <= Form1::ban_max && y >= 1 && y <= Form1::ban_max;
+}
+
+// Hand kind 1..7 of a piece code, promoted or not, either side; 0 for anything else.
+inline int hand_kind(Int piece) {
+  switch (piece < 0 ? -piece : piece) {
+    case Form1::com_hu:
+    case Form1::com_hu_nari:
+      return 1;
+    case Form1::com_kyou:
+    case Form1::com_kyou_nari:
+      return 2;
+    case Form1::com_kei:
+    case Form1::com_kei_nari:
+      return 3;
+    case Form1::com_gin:
+    case Form1::com_gin_nari:
+      return 4;
+    case Form1::com_kin:
+    case Form1::com_kin_nari:
+      return 5;
+    case Form1::com_kaku:
+    case Form1::com_kaku_nari:
+      return 6;
+    case Form1::com_sya:
+    case Form1::com_sya_nari:
+      return 7;
+    default:
+      return 0;
+  }
+}
+
+constexpr Int kHandCode[Form1::mochi_max + 1] = {0,
+                                                 Form1::com_hu,
+                                                 Form1::com_kyou,
+                                                 Form1::com_kei,
+                                                 Form1::com_gin,
+                                                 Form1::com_kin,
+                                                 Form1::com_kaku,
+                                                 Form1::com_sya};
+
+}  // namespace
+
+void Form1::駒移動(Int fromX, Int fromY, Int toX, Int toY, Int piece) {
+  // A move that names no real square or hand kind changes nothing.
+  if (!on_board(toX, toY)) return;
+  if (fromX == mochi_com_x) {
+    if (fromY < 1 || fromY > mochi_max) return;
+  } else if (fromX == mochi_man_x) {
+    if (fromY - mochi_man_gyou < 1 || fromY - mochi_man_gyou > mochi_max) return;
+  } else if (!on_board(fromX, fromY) || (fromX == toX && fromY == toY)) {
+    return;
+  }
+
+  // Capture: the king counts in the total but never enters a hand.
+  const Int taken = ban[toX][toY];
+  if (taken <= man_hu) {
+    mochi_com_kei += 1;
+    駒取得(taken);
+    描画_敵持盤();
+  } else if (taken >= com_hu) {
+    mochi_man_kei += 1;
+    駒取得(taken);
+    描画_自持盤();
+  }
+
+  描画_絵(kara, fromX, fromY);
+  描画_桝輪郭(iro_haikei, fromX, fromY);
+
+  ban[toX][toY] = piece;
+  if (piece == man_ou) {
+    man_ou_x = toX;
+    man_ou_y = toY;
+  }
+
+  if (fromX == mochi_com_x) {
+    mochi_com_kei -= 1;
+    mochi_com[fromY] -= 1;
+    描画_敵持盤();
+  } else if (fromX == mochi_man_x) {
+    mochi_man_kei -= 1;
+    mochi_man[fromY - mochi_man_gyou] -= 1;
+    描画_自持盤();
+  } else {
+    ban[fromX][fromY] = kara;
+  }
+
+  描画_絵(piece, toX, toY);
+  描画_桝輪郭(iro_haikei, toX, toY);
+}
+
+void Form1::駒取得(Int piece) {
+  if (piece == com_ou) {
+    shouri_te = man_te;
+    return;
+  }
+  if (piece == man_ou) {
+    shouri_te = com_te;
+    return;
+  }
+  const int k = hand_kind(piece);
+  if (k == 0) return;
+  if (piece > 0)
+    mochi_man[k] += 1;
+  else
+    mochi_com[k] += 1;
+}
+
+Int Form1::調査_駒成(Int fromX, Int fromY, Int /*toX*/, Int toY, Int piece) {
+  if (fromX == mochi_com_x || fromX == mochi_man_x) return nasi;  // a drop never promotes
+  bool may = false;
+  switch (piece) {
+    case man_hu:
+    case man_kyou:
+    case man_kei:
+      may = toY <= 3;
+      break;
+    case man_gin:
+    case man_kaku:
+    case man_sya:
+      may = toY <= 3 || fromY <= 3;
+      break;
+    case com_hu:
+    case com_kyou:
+    case com_kei:
+      may = toY >= 7;
+      break;
+    case com_gin:
+    case com_kaku:
+    case com_sya:
+      may = toY >= 7 || fromY >= 7;
+      break;
+    default:
+      return nasi;
+  }
+  if (!may) return nasi;
+  nari_koma = piece < 0 ? piece - 1 : piece + 1;
+  return ari;
+}
+
+Int Form1::移動後チェック(Int toY, Int piece) {
+  switch (piece) {
+    case com_hu:
+    case com_kyou:
+      return toY == ban_max ? nasi : ari;
+    case com_kei:
+      return toY >= ban_max - 1 ? nasi : ari;
+    case man_hu:
+    case man_kyou:
+      return toY == 1 ? nasi : ari;
+    case man_kei:
+      return toY <= 2 ? nasi : ari;
+    default:
+      return ari;
+  }
+}
+
+void Form1::調査_2歩フラグ設定() {
+  for (int x = 1; x <= ban_max; ++x) {
+    nihu_man[x] = nasi;
+    nihu_com[x] = nasi;
+    for (int y = 1; y <= ban_max; ++y) {
+      if (ban[x][y] == man_hu) nihu_man[x] = ari;
+      if (ban[x][y] == com_hu) nihu_com[x] = ari;
+    }
+  }
+}
+
+Int Form1::調査_持駒数(Int side) {
+  const Int* hand = side == man_te ? mochi_man : side == com_te ? mochi_com : nullptr;
+  if (hand == nullptr) return 0;
+  Int n = 0;
+  for (int k = 1; k <= mochi_max; ++k)
+    if (hand[k] > 0) n += hand[k];
+  return n;
+}
+
+Int Form1::取得_持盤駒(Int kind, Int side) {
+  if (kind < 1 || kind > mochi_max) return 0;
+  return side == man_te ? -kHandCode[kind] : kHandCode[kind];
+}
