@@ -1,0 +1,444 @@
+#include "app/GameWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <QTime>
+#include <cmath>
+#include <iterator>
+
+namespace {
+constexpr double kTwips = Surface::kTwipsPerPixel;
+constexpr Menu kTop = Menu::Count;  // parent of the menu bar's own menus
+constexpr double kControlFontPt = 9;
+
+// The menus, in the order they appear. A handler of a menu with items runs when it opens;
+// an item without a handler is not built yet and stays disabled.
+struct MenuEntry {
+  Menu id;
+  Menu parent;
+  const char* caption;
+  bool checkable;
+  void (Form1::*handler)();
+};
+const MenuEntry kMenus[] = {
+    {Menu::TAIKYOKU, kTop, "対局", false, &Form1::TAIKYOKU_Click},
+    {Menu::MATCH_MAN, Menu::TAIKYOKU, "対局(人間)", false, nullptr},
+    {Menu::START, Menu::MATCH_MAN, "スタート", false, &Form1::START_Click},
+    {Menu::START2, Menu::TAIKYOKU, "対局(COM)", false, nullptr},
+    {Menu::SENTE, Menu::START2, "先手", false, nullptr},
+    {Menu::GOTE, Menu::START2, "後手", false, nullptr},
+    {Menu::LEVEL, Menu::TAIKYOKU, "COM対局ﾚﾍﾞﾙ", false, nullptr},
+    {Menu::LEVEL1, Menu::LEVEL, "LEVEL1", true, nullptr},
+    {Menu::LEVEL2, Menu::LEVEL, "LEVEL2", true, nullptr},
+    {Menu::LEVEL3, Menu::LEVEL, "LEVEL3", true, nullptr},
+    {Menu::OWARI, Menu::TAIKYOKU, "終わり", false, &Form1::OWARI_Click},
+    {Menu::STOP, kTop, "局面", false, nullptr},
+    {Menu::CANCEL, Menu::STOP, "最初", false, nullptr},
+    {Menu::REVERSE, Menu::STOP, "反転", false, nullptr},
+    {Menu::REPLAY, Menu::STOP, "戻", false, nullptr},
+    {Menu::AFTER, Menu::STOP, "進", false, nullptr},
+    {Menu::LBEL_UP, Menu::STOP, "▲", false, nullptr},
+    {Menu::LEBEL_DOWN, Menu::STOP, "▼", false, nullptr},
+    {Menu::KIFU, kTop, "棋譜", false, nullptr},
+    {Menu::KIFU_READ, Menu::KIFU, "読込", false, nullptr},
+    {Menu::KIFU_WRITE, Menu::KIFU, "書込", false, nullptr},
+    {Menu::OPTION, kTop, "ｵﾌﾟｼｮﾝ", false, nullptr},
+    {Menu::HAIKEI_GA, Menu::OPTION, "背景画", false, nullptr},
+    {Menu::MIDORI, Menu::HAIKEI_GA, "緑", true, nullptr},
+    {Menu::TATAMI, Menu::HAIKEI_GA, "畳", true, nullptr},
+    {Menu::TAKE, Menu::HAIKEI_GA, "竹", true, nullptr},
+    {Menu::UCHU, Menu::HAIKEI_GA, "宇宙", true, nullptr},
+    {Menu::RENGA, Menu::HAIKEI_GA, "煉瓦", true, nullptr},
+    {Menu::SIDOU, Menu::OPTION, "移動指導", true, nullptr},
+    {Menu::KEIKA, Menu::OPTION, "経過時間", true, nullptr},
+    {Menu::BGM, Menu::OPTION, "BGM", true, nullptr},
+    {Menu::VER, kTop, "その他", false, nullptr},
+};
+
+// The record dialog and file picker: where each control sits, in twips, and its caption.
+struct ControlEntry {
+  Control id;
+  double left, top, width, height;
+  const char* caption;
+};
+const ControlEntry kControls[] = {
+    {Control::Label1_3, 120, 2400, 855, 255, "対 局 名："},
+    {Control::Label1_2, 120, 2640, 855, 255, "先    手 ："},
+    {Control::Label1_1, 120, 2880, 855, 255, "後    手 ："},
+    {Control::Label1_0, 120, 3120, 855, 255, "ﾌｧｲﾙ名 ："},
+    {Control::Text2, 960, 2400, 2295, 270, ""},
+    {Control::Text3, 960, 2640, 2295, 270, ""},
+    {Control::Text4, 960, 2880, 2295, 270, ""},
+    {Control::Text1, 960, 3120, 2295, 270, ""},
+    {Control::Command1, 3360, 3000, 855, 375, "RETURN"},
+    {Control::Drive1, 240, 360, 2535, 300, ""},
+    {Control::Dir1, 240, 600, 2535, 1710, ""},
+    {Control::File1, 240, 2280, 2535, 930, ""},
+};
+
+constexpr std::size_t at(Menu m) {
+  return static_cast<std::size_t>(m);
+}
+constexpr std::size_t at(Control c) {
+  return static_cast<std::size_t>(c);
+}
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
+}  // namespace
+
+GameWindow::GameWindow(const QString& assets_dir, QWidget* parent)
+    : QMainWindow(parent), form(*this), store_(assets_dir) {
+  setWindowTitle(QStringLiteral("Vexa ルミナーク将棋"));
+  surface_ = new Surface(store_, this);
+  setCentralWidget(surface_);
+  connect(surface_, &Surface::mouseDown, this,
+          [this](int button, int shift, double x, double y) { onMouseDown(button, shift, x, y); });
+  buildMenus();
+  buildControls();
+  timer_.setInterval(100);
+  connect(&timer_, &QTimer::timeout, this, &GameWindow::onTimer);
+  SizeWindow(Form1::form_w, Form1::form_h);
+}
+
+GameWindow::~GameWindow() {
+  timer_.stop();
+}
+
+void GameWindow::buildMenus() {
+  std::array<QMenu*, at(Menu::Count)> menus{};
+  std::array<bool, at(Menu::Count)> has_items{};
+  for (const MenuEntry& e : kMenus)
+    if (e.parent != kTop) has_items[at(e.parent)] = true;
+
+  for (const MenuEntry& e : kMenus) {
+    QString caption = QString::fromUtf8(e.caption);
+    QString name = QString::fromLatin1(menu_name(e.id));
+    QAction* a = nullptr;
+    if (has_items[at(e.id)]) {
+      QMenu* m =
+          e.parent == kTop ? menuBar()->addMenu(caption) : menus[at(e.parent)]->addMenu(caption);
+      m->setObjectName(name);
+      menus[at(e.id)] = m;
+      a = m->menuAction();
+      bound_[at(e.id)] = true;
+      if (auto h = e.handler) connect(m, &QMenu::aboutToShow, this, [this, h] { (form.*h)(); });
+    } else {
+      a = e.parent == kTop ? menuBar()->addAction(caption)
+                           : menus[at(e.parent)]->addAction(caption);
+      a->setCheckable(e.checkable);
+      bound_[at(e.id)] = e.handler != nullptr;
+      if (auto h = e.handler)
+        connect(a, &QAction::triggered, this, [this, a, h] {
+          // The game sets the check marks itself.
+          if (a->isCheckable()) a->setChecked(!a->isChecked());
+          (form.*h)();
+        });
+    }
+    a->setObjectName(name);
+    actions_[at(e.id)] = a;
+    wanted_enabled_[at(e.id)] = true;
+    updateEnabled(e.id);
+  }
+}
+
+void GameWindow::buildControls() {
+  for (const ControlEntry& e : kControls) {
+    QString caption = QString::fromUtf8(e.caption);
+    QWidget* w = nullptr;
+    switch (e.id) {
+      case Control::Label1_0:
+      case Control::Label1_1:
+      case Control::Label1_2:
+      case Control::Label1_3: {
+        auto* label = new QLabel(caption, surface_);
+        label->setAutoFillBackground(true);
+        w = label;
+        break;
+      }
+      case Control::Text1:
+      case Control::Text2:
+      case Control::Text3:
+      case Control::Text4:
+        w = new QLineEdit(surface_);
+        break;
+      case Control::Command1:
+        w = new QPushButton(caption, surface_);
+        break;
+      case Control::Drive1:
+        w = new QComboBox(surface_);
+        break;
+      case Control::Dir1:
+      case Control::File1:
+        w = new QListWidget(surface_);
+        break;
+      case Control::Count:
+        break;
+    }
+    w->setObjectName(QString::fromLatin1(control_name(e.id)));
+    w->hide();
+    surface_->placeChild(w, QRectF(e.left, e.top, e.width, e.height), kControlFontPt);
+    controls_[at(e.id)] = w;
+  }
+}
+
+void GameWindow::updateEnabled(Menu m) {
+  actions_[at(m)]->setEnabled(wanted_enabled_[at(m)] && bound_[at(m)]);
+}
+
+// ---- Drawing ---------------------------------------------------------------------------------
+
+void GameWindow::SetBackColor(int qbcolor) {
+  surface_->setBackColour(qbcolor);
+}
+
+void GameWindow::PaintPicture(Picture p, double x, double y) {
+  surface_->paintPicture(p, x, y);
+}
+
+void GameWindow::DrawBox(double x1, double y1, double x2, double y2, int qbcolor) {
+  surface_->drawBox(x1, y1, x2, y2, qbcolor);
+}
+
+void GameWindow::PrintText(double x, double y, const std::string& text, double size, bool bold,
+                           int qbcolor) {
+  surface_->printText(x, y, qs(text), size, bold, qbcolor);
+}
+
+void GameWindow::Refresh() {
+  surface_->refresh();
+}
+
+void GameWindow::MoveImage(Image i, double left, double top) {
+  surface_->moveImage(i, left, top);
+}
+
+void GameWindow::ShowImage(Image i, bool visible) {
+  surface_->showImage(i, visible);
+}
+
+// ---- Menus -----------------------------------------------------------------------------------
+
+void GameWindow::SetChecked(Menu m, bool checked) {
+  QAction* a = actions_[at(m)];
+  if (!a->isCheckable()) a->setCheckable(true);
+  a->setChecked(checked);
+}
+
+bool GameWindow::Checked(Menu m) {
+  return actions_[at(m)]->isChecked();
+}
+
+void GameWindow::SetEnabled(Menu m, bool enabled) {
+  wanted_enabled_[at(m)] = enabled;
+  updateEnabled(m);
+}
+
+// ---- Message boxes ---------------------------------------------------------------------------
+
+int GameWindow::MsgBox(const std::string& text, int buttons, const std::string& title) {
+  surface_->flush();
+  QMessageBox box(this);
+  box.setWindowTitle(qs(title));
+  QString t = qs(text);
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  t.replace(QChar('\r'), QChar('\n'));
+  box.setText(t);
+  switch (buttons & 0x70) {
+    case mb::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case mb::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case mb::Exclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case mb::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      break;
+  }
+  using B = QMessageBox;
+  switch (buttons & 7) {
+    case 1:
+      box.setStandardButtons(B::Ok | B::Cancel);
+      break;
+    case 2:
+      box.setStandardButtons(B::Abort | B::Retry | B::Ignore);
+      break;
+    case 3:
+      box.setStandardButtons(B::Yes | B::No | B::Cancel);
+      break;
+    case mb::YesNo:
+      box.setStandardButtons(B::Yes | B::No);
+      break;
+    case 5:
+      box.setStandardButtons(B::Retry | B::Cancel);
+      break;
+    default:
+      box.setStandardButtons(B::Ok);
+      break;
+  }
+  box.exec();
+  switch (box.standardButton(box.clickedButton())) {
+    case B::Ok:
+      return mb::OK;
+    case B::Cancel:
+      return 2;
+    case B::Abort:
+      return 3;
+    case B::Retry:
+      return 4;
+    case B::Ignore:
+      return 5;
+    case B::Yes:
+      return mb::Yes;
+    case B::No:
+      return mb::No;
+    default:
+      return (buttons & 7) == mb::OKOnly ? mb::OK : 2;
+  }
+}
+
+// ---- Timer and clock -------------------------------------------------------------------------
+
+void GameWindow::SetTimerEnabled(bool on) {
+  if (on && !timer_.isActive()) timer_.start();
+  if (!on) timer_.stop();
+}
+
+bool GameWindow::TimerEnabled() {
+  return timer_.isActive();
+}
+
+void GameWindow::onTimer() {
+  // Timer1_Timer runs here once the clock display is built.
+}
+
+double GameWindow::Seconds() {
+  return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void GameWindow::Sleep(double seconds) {
+  surface_->flush();
+  if (seconds > 0) QThread::msleep(static_cast<unsigned long>(std::lround(seconds * 1000)));
+}
+
+// ---- Placement -------------------------------------------------------------------------------
+
+Placement GameWindow::GetPlacement() {
+  QRect r = frameGeometry();
+  return {r.x() * kTwips, r.y() * kTwips, r.width() * kTwips, r.height() * kTwips, isMaximized()};
+}
+
+void GameWindow::MoveWindow(double left, double top) {
+  move(static_cast<int>(std::lround(left / kTwips)), static_cast<int>(std::lround(top / kTwips)));
+}
+
+void GameWindow::SizeWindow(double width, double height) {
+  int w = static_cast<int>(std::lround(width / kTwips));
+  int h = static_cast<int>(std::lround(height / kTwips));
+  int bar = menuBar()->heightForWidth(w);
+  if (bar <= 0) bar = menuBar()->sizeHint().height();
+  resize(w, h + bar);
+}
+
+void GameWindow::End() {
+  ended_ = true;
+  timer_.stop();
+  hide();
+  // Before the event loop runs (during Form_Load) main sees ended() instead.
+  if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
+// ---- Record dialog controls ------------------------------------------------------------------
+
+void GameWindow::SetVisible(Control c, bool visible) {
+  controls_[at(c)]->setVisible(visible);
+}
+
+void GameWindow::SetText(Control c, const std::string& text) {
+  QWidget* w = controls_[at(c)];
+  QString t = qs(text);
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setText(t);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    edit->setText(t);
+  } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+    button->setText(t);
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    if (combo->findText(t) < 0) combo->addItem(t);
+    combo->setCurrentText(t);
+  } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+    QList<QListWidgetItem*> found = list->findItems(t, Qt::MatchExactly);
+    list->setCurrentItem(found.isEmpty() ? nullptr : found.first());
+  }
+}
+
+std::string GameWindow::Text(Control c) {
+  QWidget* w = controls_[at(c)];
+  QString t;
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    t = label->text();
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    t = edit->text();
+  } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+    t = button->text();
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    t = combo->currentText();
+  } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+    if (list->currentItem()) t = list->currentItem()->text();
+  }
+  return t.toStdString();
+}
+
+// ---- Events ----------------------------------------------------------------------------------
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+  if (!ended_) form.Form_Unload(0);
+  event->accept();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+  int key = 0;
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      key = 27;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      key = 13;
+      break;
+    case Qt::Key_Backspace:
+      key = 8;
+      break;
+    case Qt::Key_Tab:
+      key = 9;
+      break;
+    default:
+      if (!event->text().isEmpty()) key = event->text().at(0).unicode();
+      break;
+  }
+  if (key == 0) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  form.Form_KeyPress(key);
+}
+
+void GameWindow::onMouseDown(int, int, double, double) {
+  // Form_MouseDown(button, shift, x, y) is called from here once board input is built.
+}

@@ -1,0 +1,87 @@
+// The game's window: a main window with the menus, the scaled drawing surface and the record
+// dialog's controls. It owns the game (Form1) and is the window the game draws on.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointF>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "app/PictureStore.h"
+#include "app/Surface.h"
+#include "shell/Form1.h"
+#include "shell/Window.h"
+
+class QAction;
+class QMenu;
+
+class GameWindow : public QMainWindow, public Window {
+  Q_OBJECT
+
+ public:
+  // Pictures are read from assets_dir/pictures.
+  explicit GameWindow(const QString& assets_dir, QWidget* parent = nullptr);
+  ~GameWindow() override;
+
+  Form1 form;
+
+  Surface* surface() const { return surface_; }
+  // A point of the surface, logical pixels, in the game's twips.
+  QPointF toTwips(QPoint logical) const { return surface_->toTwips(QPointF(logical)); }
+  QAction* action(Menu m) const { return actions_[static_cast<std::size_t>(m)]; }
+  QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
+  QTimer& timer() { return timer_; }
+  // True once the game has ended the program.
+  bool ended() const { return ended_; }
+
+  // ---- Window ----------------------------------------------------------------------------
+  void SetBackColor(int qbcolor) override;
+  void PaintPicture(Picture p, double x, double y) override;
+  void DrawBox(double x1, double y1, double x2, double y2, int qbcolor) override;
+  void PrintText(double x, double y, const std::string& text, double size, bool bold,
+                 int qbcolor) override;
+  void Refresh() override;
+  void MoveImage(Image i, double left, double top) override;
+  void ShowImage(Image i, bool visible) override;
+  void SetChecked(Menu m, bool checked) override;
+  bool Checked(Menu m) override;
+  void SetEnabled(Menu m, bool enabled) override;
+  int MsgBox(const std::string& text, int buttons, const std::string& title) override;
+  void SetTimerEnabled(bool on) override;
+  bool TimerEnabled() override;
+  double Seconds() override;
+  void Sleep(double seconds) override;
+  Placement GetPlacement() override;
+  void MoveWindow(double left, double top) override;
+  void SizeWindow(double width, double height) override;
+  void End() override;
+  void SetVisible(Control c, bool visible) override;
+  void SetText(Control c, const std::string& text) override;
+  std::string Text(Control c) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private slots:
+  // Timer1's tick, every 100 ms while the game has the timer on.
+  void onTimer();
+
+ private:
+  void buildMenus();
+  void buildControls();
+  void onMouseDown(int button, int shift, double x, double y);
+  void updateEnabled(Menu m);
+
+  PictureStore store_;
+  Surface* surface_ = nullptr;
+  QTimer timer_;
+  bool ended_ = false;
+  std::array<QAction*, static_cast<std::size_t>(Menu::Count)> actions_{};
+  std::array<bool, static_cast<std::size_t>(Menu::Count)> wanted_enabled_{};
+  std::array<bool, static_cast<std::size_t>(Menu::Count)> bound_{};
+  std::array<QWidget*, static_cast<std::size_t>(Control::Count)> controls_{};
+};

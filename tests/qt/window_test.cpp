@@ -1,0 +1,508 @@
+// The real window, offscreen: what the game draws reaches the screen, scaled, and the menus,
+// message boxes, timer, keys and dialog controls behave as the game expects.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTime>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <random>
+
+#include "tests/qt/QtHelpers.h"
+
+namespace {
+
+using F = Form1;
+
+int px(double v) {
+  return static_cast<int>(std::floor(v + 0.5));
+}
+
+// Compares inner pixels of picture p, painted with its top-left corner at (x, y) twips, with
+// its file scaled to the surface's resolution.
+::testing::AssertionResult shows_picture(const QImage& surface, Picture p, double x, double y) {
+  QImage file(picture_path(p));
+  if (file.isNull()) return ::testing::AssertionFailure() << "no picture file";
+  const double k = surface.width() / 9000.0;  // device pixels per twip
+  const Size size = picture_size(p);
+  const int x0 = px(x * k), y0 = px(y * k);
+  const int w = px((x + size.w) * k) - x0, h = px((y + size.h) * k) - y0;
+  QImage expected = file.convertToFormat(QImage::Format_RGB32)
+                        .scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  for (double fx : {0.2, 0.35, 0.5, 0.65, 0.8})
+    for (double fy : {0.2, 0.35, 0.5, 0.65, 0.8}) {
+      const int ix = static_cast<int>(w * fx), iy = static_cast<int>(h * fy);
+      const QColor want = expected.pixelColor(ix, iy);
+      const QColor got = surface.pixelColor(x0 + ix, y0 + iy);
+      if (std::abs(want.red() - got.red()) > 24 || std::abs(want.green() - got.green()) > 24 ||
+          std::abs(want.blue() - got.blue()) > 24)
+        return ::testing::AssertionFailure()
+               << picture_file(p) << " pixel (" << ix << ", " << iy << ") is "
+               << got.name().toStdString() << ", want " << want.name().toStdString();
+    }
+  return ::testing::AssertionSuccess();
+}
+
+bool have_pictures(std::initializer_list<Picture> ps) {
+  for (Picture p : ps)
+    if (!QFile::exists(picture_path(p))) return false;
+  return true;
+}
+
+// Answers the next message box with a button once it is shown; records its title and text.
+struct BoxAnswer {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  bool seen = false;
+};
+void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [button, seen, poll] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      QTimer::singleShot(10, *poll);
+      return;
+    }
+    seen->seen = true;
+    seen->title = box->windowTitle();
+    seen->text = box->text();
+    seen->icon = box->icon();
+    box->button(button)->click();
+  };
+  QTimer::singleShot(0, *poll);
+}
+
+struct WindowTest : ::testing::Test {
+  std::unique_ptr<GameWindow> w;
+  void SetUp() override { w = started_window(); }
+  Surface& s() { return *w->surface(); }
+};
+
+// ---- The window ----------------------------------------------------------------------------
+
+TEST_F(WindowTest, TitleAndClientAreaAtOneHundredPercent) {
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("Vexa ルミナーク将棋"));
+  EXPECT_EQ(s().size(), QSize(600, 533));
+  EXPECT_DOUBLE_EQ(s().scale(), 1.0);
+  EXPECT_EQ(s().backing().size(), QSize(600, 533));
+}
+
+TEST_F(WindowTest, BackgroundColourIsTheGreenOfThePalette) {
+  EXPECT_EQ(s().backColour(), QColor(0, 128, 0));
+}
+
+TEST_F(WindowTest, PlacementIsInTwips) {
+  w->MoveWindow(1500, 750);
+  settle();
+  Placement p = w->GetPlacement();
+  EXPECT_DOUBLE_EQ(p.left, 1500);
+  EXPECT_DOUBLE_EQ(p.top, 750);
+  EXPECT_GE(p.width, 9000);
+  EXPECT_GE(p.height, 8000);
+  EXPECT_FALSE(p.maximized);
+}
+
+// ---- Pictures on the surface ---------------------------------------------------------------
+
+TEST_F(WindowTest, LowerKingStandsOnItsSquare) {
+  if (!have_pictures({Picture::SITA_OU})) GTEST_SKIP() << "artwork not generated yet";
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::UE_OU, F::cell_x(5), F::cell_y(1)));
+}
+
+TEST_F(WindowTest, TitleAndBackgroundTiles) {
+  if (!have_pictures({Picture::VexaSHOGI, Picture::HAIKEI_MIDORI})) GTEST_SKIP();
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::VexaSHOGI, F::cell_x(10.8), F::cell_y(0)));
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::HAIKEI_MIDORI, F::cell_x(-2), F::cell_y(5)));
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::HAIKEI_MIDORI, F::cell_x(14), F::cell_y(11)));
+}
+
+TEST_F(WindowTest, TheWindowShowsWhatWasDrawn) {
+  if (!have_pictures({Picture::SITA_OU})) GTEST_SKIP();
+  QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.size(), QSize(600, 533));
+  EXPECT_TRUE(shows_picture(shown, Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
+}
+
+TEST_F(WindowTest, TwiceTheSizeShowsTheSamePictureScaled) {
+  if (!have_pictures({Picture::SITA_OU, Picture::HAIKEI_MIDORI})) GTEST_SKIP();
+  w->SizeWindow(18000, 16000);
+  settle();
+  ASSERT_EQ(s().size(), QSize(1200, 1067));
+  EXPECT_DOUBLE_EQ(s().scale(), 2.0);
+  EXPECT_EQ(s().backing().size(), QSize(1200, 1067));
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::HAIKEI_MIDORI, F::cell_x(-2), F::cell_y(5)));
+  QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_TRUE(shows_picture(shown, Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
+}
+
+TEST_F(WindowTest, AWiderWindowCentresThePictureOnTheBackgroundColour) {
+  w->resize(1000, 533 + w->height() - s().height());
+  settle();
+  ASSERT_EQ(s().size(), QSize(1000, 533));
+  QRectF r = s().pictureRect();
+  EXPECT_DOUBLE_EQ(r.left(), 200);
+  EXPECT_DOUBLE_EQ(r.width(), 600);
+  QImage shown = s().grab().toImage();
+  EXPECT_EQ(shown.pixelColor(50, 200), QColor(0, 128, 0));
+  EXPECT_EQ(shown.pixelColor(950, 300), QColor(0, 128, 0));
+  QPointF t = w->toTwips(QPoint(200, 0));
+  EXPECT_NEAR(t.x(), 0, 1e-9);
+  EXPECT_NEAR(t.y(), 0, 1e-9);
+}
+
+TEST_F(WindowTest, BoxesAreOnePixelOutlines) {
+  w->DrawBox(1500, 1500, 3000, 3000, 14);  // 100..200 pixels
+  const QImage& img = s().backing();
+  const QColor yellow(255, 255, 0);
+  EXPECT_EQ(img.pixelColor(100, 150), yellow);
+  EXPECT_EQ(img.pixelColor(200, 150), yellow);
+  EXPECT_EQ(img.pixelColor(150, 100), yellow);
+  EXPECT_EQ(img.pixelColor(150, 200), yellow);
+  EXPECT_NE(img.pixelColor(101, 150), yellow);
+  EXPECT_NE(img.pixelColor(201, 150), yellow);
+  EXPECT_NE(img.pixelColor(150, 150), yellow);
+}
+
+TEST_F(WindowTest, TextIsPrintedFromItsTopLeftCorner) {
+  w->SetBackColor(0);
+  w->PrintText(1500, 1500, "王手", 12, true, 15);
+  const QImage& img = s().backing();
+  int lit = 0, outside = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixelColor(x, y).lightness() > 128) {
+        if (x >= 100 && x < 100 + 40 && y >= 100 && y < 100 + 20)
+          ++lit;
+        else
+          ++outside;
+      }
+  EXPECT_GT(lit, 30);
+  EXPECT_EQ(outside, 0);
+}
+
+TEST_F(WindowTest, MissingPicturesDrawNothing) {
+  auto bare = started_window(QStringLiteral("/nonexistent"));
+  EXPECT_NO_THROW(bare->form.画面_再描画());
+  const QImage& img = bare->surface()->backing();
+  // Only the green background, boxes in green and the labels remain.
+  EXPECT_EQ(img.pixelColor(F::cell_x(5.5) / 15, F::cell_y(5.5) / 15), QColor(0, 128, 0));
+}
+
+// ---- The display list ----------------------------------------------------------------------
+
+TEST_F(WindowTest, TheDisplayListStaysSmallOverManyRedraws) {
+  if (!have_pictures({Picture::HAIKEI_MIDORI, Picture::KARA_MASU})) GTEST_SKIP();
+  for (int i = 0; i < 200; ++i) w->form.画面_再描画();
+  EXPECT_LE(s().displayListSize(), DisplayList::kMinLimit + 1);
+  s().compact();
+  EXPECT_LT(s().displayListSize(), 1000u);
+}
+
+TEST_F(WindowTest, PruningNeverChangesThePicture) {
+  for (int i = 0; i < 30; ++i) w->form.画面_再描画();
+  w->DrawBox(F::cell_x(3), F::cell_y(3), F::cell_x(4), F::cell_y(4), 12);
+  w->PrintText(F::cell_x(12), F::cell_y(5), " 12", 14, true, 12);
+  for (int i = 0; i < 30; ++i) w->form.描画_盤();
+  QImage before = s().backing().copy();
+  s().compact();
+  s().rerender();
+  EXPECT_EQ(s().backing(), before);
+}
+
+// Random pictures, boxes and texts: whatever the pruning drops, replaying the list gives the
+// very image that was drawn step by step.
+void random_drawing_matches_replay(GameWindow& w, unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_real_distribution<double> xs(-1000, 10000), ys(-1000, 9000);
+  std::uniform_int_distribution<int> kind(0, 9), pic(0, static_cast<int>(Picture::Count) - 1),
+      colour(0, 15);
+  for (int i = 0; i < 8000; ++i) {
+    const int k = kind(rng);
+    if (k < 6) {
+      // Mostly on the cell grid, as the game draws.
+      double x = k < 4 ? F::cell_x(std::floor(xs(rng) / 495)) : xs(rng);
+      double y = k < 4 ? F::cell_y(std::floor(ys(rng) / 615)) : ys(rng);
+      w.PaintPicture(static_cast<Picture>(pic(rng)), x, y);
+    } else if (k < 9) {
+      double x = F::cell_x(std::floor(xs(rng) / 495)), y = F::cell_y(std::floor(ys(rng) / 615));
+      w.DrawBox(x, y, x + 495, y + 615, colour(rng));
+    } else {
+      w.PrintText(xs(rng), ys(rng), " 7 歩", 14, true, colour(rng));
+    }
+  }
+  QImage drawn = w.surface()->backing().copy();
+  EXPECT_LT(w.surface()->displayListSize(), 8000u);
+  w.surface()->compact();
+  w.surface()->rerender();
+  EXPECT_EQ(w.surface()->backing(), drawn);
+}
+
+TEST_F(WindowTest, PruningIsExactAtOneHundredPercent) {
+  random_drawing_matches_replay(*w, 1);
+}
+
+TEST_F(WindowTest, PruningIsExactAtAnOddScale) {
+  w->SizeWindow(9000 * 1.37, 8000 * 1.37);
+  settle();
+  random_drawing_matches_replay(*w, 2);
+}
+
+// ---- Mouse positions -----------------------------------------------------------------------
+
+TEST_F(WindowTest, TheCentreOfASquareMapsBackIntoIt) {
+  auto check = [&](double scale) {
+    QPoint centre(px(F::cell_x(5.5) / 15 * scale), px(F::cell_y(7.5) / 15 * scale));
+    QPointF t = w->toTwips(centre);
+    EXPECT_EQ(std::floor((t.x() - F::ban_x0) / F::masu_w), 5) << scale;
+    EXPECT_EQ(std::floor((t.y() - F::ban_y0) / F::masu_h), 7) << scale;
+  };
+  check(1);
+  w->SizeWindow(18000, 16000);
+  settle();
+  ASSERT_DOUBLE_EQ(s().scale(), 2.0);
+  check(2);
+}
+
+TEST_F(WindowTest, APressOnTheSurfaceIsReportedInTwips) {
+  int button = 0, shift = -1;
+  double x = 0, y = 0;
+  QObject::connect(&s(), &Surface::mouseDown, [&](int b, int sh, double tx, double ty) {
+    button = b;
+    shift = sh;
+    x = tx;
+    y = ty;
+  });
+  QPointF at(120, 80);
+  QMouseEvent press(QEvent::MouseButtonPress, at, s().mapToGlobal(at), Qt::RightButton,
+                    Qt::RightButton, Qt::ShiftModifier);
+  QApplication::sendEvent(&s(), &press);
+  EXPECT_EQ(button, 2);
+  EXPECT_EQ(shift, 1);
+  EXPECT_DOUBLE_EQ(x, 1800);
+  EXPECT_DOUBLE_EQ(y, 1200);
+}
+
+// ---- Image controls ------------------------------------------------------------------------
+
+TEST_F(WindowTest, ImagesStartHiddenAndShowAboveThePicture) {
+  for (int i = 0; i < static_cast<int>(Image::Count); ++i)
+    EXPECT_FALSE(s().imageVisible(static_cast<Image>(i)));
+  QImage file(image_path(Image::Image1));
+  if (file.isNull()) GTEST_SKIP();
+  const double left = F::cell_x(3) + 100, top = F::cell_y(5) - 300;
+  w->MoveImage(Image::Image1, left, top);
+  w->ShowImage(Image::Image1, true);
+  w->Refresh();
+  const Size size = image_size(Image::Image1);
+  QImage shown = s().grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  QImage scaled = file.convertToFormat(QImage::Format_ARGB32)
+                      .scaled(px(size.w / 15), px(size.h / 15), Qt::IgnoreAspectRatio,
+                              Qt::SmoothTransformation);
+  // Somewhere inside, an opaque pixel of the image shows as it is.
+  int matched = 0, opaque = 0;
+  for (int y = 0; y < scaled.height(); ++y)
+    for (int x = 0; x < scaled.width(); ++x) {
+      QColor want = scaled.pixelColor(x, y);
+      if (want.alpha() < 255) continue;
+      ++opaque;
+      QColor got = shown.pixelColor(px(left / 15) + x, px(top / 15) + y);
+      if (std::abs(got.red() - want.red()) < 24 && std::abs(got.green() - want.green()) < 24 &&
+          std::abs(got.blue() - want.blue()) < 24)
+        ++matched;
+    }
+  EXPECT_GT(opaque, 0);
+  EXPECT_GT(matched, opaque * 9 / 10);
+  w->ShowImage(Image::Image1, false);
+  w->Refresh();
+  EXPECT_EQ(s().grab().toImage().convertToFormat(QImage::Format_RGB32),
+            s().backing().convertToFormat(QImage::Format_RGB32));
+}
+
+// ---- Menus ---------------------------------------------------------------------------------
+
+TEST_F(WindowTest, EveryMenuHasItsNameAndCaption) {
+  struct {
+    Menu m;
+    const char* caption;
+  } expected[] = {{Menu::TAIKYOKU, "対局"},     {Menu::MATCH_MAN, "対局(人間)"},
+                  {Menu::START, "スタート"},    {Menu::START2, "対局(COM)"},
+                  {Menu::SENTE, "先手"},        {Menu::GOTE, "後手"},
+                  {Menu::LEVEL, "COM対局ﾚﾍﾞﾙ"}, {Menu::LEVEL2, "LEVEL2"},
+                  {Menu::OWARI, "終わり"},      {Menu::STOP, "局面"},
+                  {Menu::CANCEL, "最初"},       {Menu::LBEL_UP, "▲"},
+                  {Menu::LEBEL_DOWN, "▼"},      {Menu::KIFU, "棋譜"},
+                  {Menu::KIFU_WRITE, "書込"},   {Menu::OPTION, "ｵﾌﾟｼｮﾝ"},
+                  {Menu::HAIKEI_GA, "背景画"},  {Menu::RENGA, "煉瓦"},
+                  {Menu::KEIKA, "経過時間"},    {Menu::VER, "その他"}};
+  for (auto& e : expected) {
+    QAction* a = w->findChild<QAction*>(QString::fromLatin1(menu_name(e.m)));
+    ASSERT_NE(a, nullptr) << menu_name(e.m);
+    EXPECT_EQ(a, w->action(e.m));
+    EXPECT_EQ(a->text(), QString::fromUtf8(e.caption)) << menu_name(e.m);
+  }
+  for (int i = 0; i < static_cast<int>(Menu::Count); ++i)
+    EXPECT_NE(w->action(static_cast<Menu>(i)), nullptr);
+}
+
+TEST_F(WindowTest, OnlyTheBuiltCommandsAreEnabled) {
+  EXPECT_TRUE(w->action(Menu::START)->isEnabled());
+  EXPECT_TRUE(w->action(Menu::OWARI)->isEnabled());
+  EXPECT_TRUE(w->action(Menu::TAIKYOKU)->isEnabled());
+  for (Menu m : {Menu::SENTE, Menu::GOTE, Menu::LEVEL1, Menu::CANCEL, Menu::KIFU_READ, Menu::MIDORI,
+                 Menu::BGM, Menu::VER})
+    EXPECT_FALSE(w->action(m)->isEnabled()) << menu_name(m);
+  // The game may enable an item; one without a command stays disabled.
+  w->SetEnabled(Menu::SENTE, true);
+  EXPECT_FALSE(w->action(Menu::SENTE)->isEnabled());
+  w->SetEnabled(Menu::START, false);
+  EXPECT_FALSE(w->action(Menu::START)->isEnabled());
+  w->SetEnabled(Menu::START, true);
+  EXPECT_TRUE(w->action(Menu::START)->isEnabled());
+}
+
+TEST_F(WindowTest, CheckMarksFollowTheGame) {
+  EXPECT_TRUE(w->Checked(Menu::LEVEL3));
+  EXPECT_TRUE(w->action(Menu::LEVEL3)->isChecked());
+  EXPECT_FALSE(w->Checked(Menu::LEVEL1));
+  w->SetChecked(Menu::KEIKA, true);
+  EXPECT_TRUE(w->Checked(Menu::KEIKA));
+  w->SetChecked(Menu::KEIKA, false);
+  EXPECT_FALSE(w->action(Menu::KEIKA)->isChecked());
+}
+
+TEST_F(WindowTest, OpeningTheGameMenuHidesTheRecordPanel) {
+  w->SetVisible(Control::Dir1, true);
+  w->SetVisible(Control::Text1, true);
+  QMenu* menu = w->findChild<QMenu*>(QStringLiteral("TAIKYOKU"));
+  ASSERT_NE(menu, nullptr);
+  emit menu->aboutToShow();
+  EXPECT_FALSE(w->control(Control::Dir1)->isVisible());
+  EXPECT_FALSE(w->control(Control::Text1)->isVisible());
+}
+
+TEST_F(WindowTest, StartAsksTheFirstPlayerToMove) {
+  BoxAnswer box;
+  answer_next_box(QMessageBox::Ok, &box);
+  w->action(Menu::START)->trigger();
+  EXPECT_TRUE(box.seen);
+  EXPECT_EQ(box.text, QStringLiteral("先手の番です"));
+  EXPECT_EQ(w->form.teban, F::te_sente);
+}
+
+TEST_F(WindowTest, OwariEndsTheProgram) {
+  w->action(Menu::OWARI)->trigger();
+  EXPECT_TRUE(w->ended());
+}
+
+// ---- Message boxes -------------------------------------------------------------------------
+
+TEST_F(WindowTest, MessageBoxesAnswerAsTheGameExpects) {
+  BoxAnswer box;
+  answer_next_box(QMessageBox::Ok, &box);
+  EXPECT_EQ(w->MsgBox("MANの番です", mb::OKOnly, "対局"), mb::OK);
+  EXPECT_EQ(box.title, QStringLiteral("対局"));
+  EXPECT_EQ(box.text, QStringLiteral("MANの番です"));
+  EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+
+  answer_next_box(QMessageBox::Yes, &box);
+  EXPECT_EQ(w->MsgBox("もう一局?", mb::YesNo + mb::Question, "終局"), mb::Yes);
+  EXPECT_EQ(box.icon, QMessageBox::Question);
+  answer_next_box(QMessageBox::No, &box);
+  EXPECT_EQ(w->MsgBox("もう一局?", mb::YesNo + mb::Exclamation, "終局"), mb::No);
+  EXPECT_EQ(box.icon, QMessageBox::Warning);
+
+  answer_next_box(QMessageBox::Ok, &box);
+  w->MsgBox("対局途中ではできません\r\r局面→最初にして下さい", mb::OKOnly + mb::Information, "x");
+  EXPECT_EQ(box.text, QStringLiteral("対局途中ではできません\n\n局面→最初にして下さい"));
+  EXPECT_EQ(box.icon, QMessageBox::Information);
+}
+
+// ---- Timer and clock -----------------------------------------------------------------------
+
+TEST_F(WindowTest, TheClockTimerTicksEveryTenthOfASecond) {
+  EXPECT_FALSE(w->TimerEnabled());
+  w->SetTimerEnabled(true);
+  EXPECT_TRUE(w->TimerEnabled());
+  EXPECT_EQ(w->timer().interval(), 100);
+  w->SetTimerEnabled(false);
+  EXPECT_FALSE(w->TimerEnabled());
+}
+
+TEST_F(WindowTest, SecondsCountFromMidnight) {
+  double want = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+  double got = w->Seconds();
+  EXPECT_NEAR(got, want, 0.5);
+  EXPECT_GE(got, 0);
+  EXPECT_LT(got, 86400);
+}
+
+TEST_F(WindowTest, SleepWaits) {
+  QElapsedTimer t;
+  t.start();
+  w->Sleep(0.05);
+  EXPECT_GE(t.elapsed(), 45);
+}
+
+// ---- Keys and closing ----------------------------------------------------------------------
+
+TEST_F(WindowTest, EscEndsTheProgram) {
+  QKeyEvent a(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  QApplication::sendEvent(w.get(), &a);
+  EXPECT_FALSE(w->ended());
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(w.get(), &esc);
+  EXPECT_TRUE(w->ended());
+}
+
+TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
+  w->close();
+  EXPECT_TRUE(w->ended());
+}
+
+// ---- Record dialog controls ----------------------------------------------------------------
+
+TEST_F(WindowTest, RecordControlsStartHiddenAtTheirPlaces) {
+  for (int i = 0; i < static_cast<int>(Control::Count); ++i) {
+    QWidget* c = w->control(static_cast<Control>(i));
+    ASSERT_NE(c, nullptr);
+    EXPECT_FALSE(c->isVisible()) << control_name(static_cast<Control>(i));
+    EXPECT_EQ(c->objectName(), QString::fromLatin1(control_name(static_cast<Control>(i))));
+  }
+  EXPECT_EQ(w->control(Control::Text2)->geometry(), QRect(64, 160, 153, 18));
+  EXPECT_EQ(w->control(Control::Command1)->geometry(), QRect(224, 200, 57, 25));
+  EXPECT_EQ(w->control(Control::File1)->geometry(), QRect(16, 152, 169, 62));
+  EXPECT_EQ(w->Text(Control::Label1_3), "対 局 名：");
+  EXPECT_EQ(w->Text(Control::Label1_0), "ﾌｧｲﾙ名 ：");
+  EXPECT_EQ(w->Text(Control::Command1), "RETURN");
+
+  w->SizeWindow(18000, 16000);
+  settle();
+  EXPECT_EQ(w->control(Control::Text2)->geometry(), QRect(128, 320, 306, 36));
+}
+
+TEST_F(WindowTest, RecordControlsShowAndHoldText) {
+  w->SetVisible(Control::Text1, true);
+  EXPECT_TRUE(w->control(Control::Text1)->isVisible());
+  w->SetText(Control::Text1, "名局");
+  EXPECT_EQ(w->Text(Control::Text1), "名局");
+  EXPECT_EQ(qobject_cast<QLineEdit*>(w->control(Control::Text1))->text(), QStringLiteral("名局"));
+  w->SetVisible(Control::Text1, false);
+  EXPECT_FALSE(w->control(Control::Text1)->isVisible());
+  w->SetText(Control::Drive1, "c:");
+  EXPECT_EQ(w->Text(Control::Drive1), "c:");
+}
+
+}  // namespace
