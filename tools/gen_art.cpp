@@ -701,8 +701,8 @@ QImage bambooTile() {
         if (dy <= -1.2 && dy > -5.5) shade *= 1.0 + 0.30 * std::exp(-(dy + 2.6) * (dy + 2.6) / 1.8);
         if (dy >= 1.2 && dy < 5.0) shade *= 0.80 + 0.04 * dy;
         c = mix(deep, c, shade);
-        const double spec = std::exp(-(u + 0.38) * (u + 0.38) / 0.02);
-        c = mix(c, shine, 0.45 * spec * (std::abs(dy) < 1.2 ? 0.3 : 1.0));
+        const double gloss = std::exp(-(u + 0.38) * (u + 0.38) / 0.02);
+        c = mix(c, shine, 0.45 * gloss * (std::abs(dy) < 1.2 ? 0.3 : 1.0));
         // shadow where two culms meet
         const double edge = 1 - std::abs(u);
         if (edge < 0.12) c = mix(QColor(12, 26, 8), c, edge / 0.12);
@@ -771,7 +771,7 @@ QImage brickTile() {
   const int rows = 6, perRow = 2;
   const double bh = static_cast<double>(kCellH) / rows, bw = static_cast<double>(kCellW) / perRow;
   const double mortar = 1.5;  // half width of a joint
-  const TileNoise speck(33, 41, 2, 601), patch(6, 8, 3, 602), sand(49, 61, 1, 603);
+  const TileNoise grit(33, 41, 2, 601), patch(6, 8, 3, 602), sand(49, 61, 1, 603);
   Rng rng(604);
   std::vector<QColor> bricks;
   const QColor palette[5] = {QColor(158, 62, 40), QColor(176, 80, 48), QColor(136, 52, 36),
@@ -803,7 +803,7 @@ QImage brickTile() {
             if (ey < mortar && ly < bh / 2) c = c.darker(118);
           } else {
             c = bricks[static_cast<size_t>(ri * perRow + ci)];
-            const double t = 0.5 + 0.9 * (speck(fx, fy) - 0.5) + 0.6 * (patch(fx, fy) - 0.5);
+            const double t = 0.5 + 0.9 * (grit(fx, fy) - 0.5) + 0.6 * (patch(fx, fy) - 0.5);
             c = mix(c.darker(125), c.lighter(118), t);
             const double e = std::min(ex, ey) - mortar;
             if (e < 1.6) {
@@ -1159,7 +1159,7 @@ QImage sealScene() {
     chars.setFillRule(Qt::WindingFill);
     q.fillPath(chars, paper);
   }
-  // worn ink: rub away specks of the stamp
+  // worn ink: rub away flecks of the stamp
   {
     const TileNoise wear(70, 58, 2, 802);
     for (int y = 0; y < kSceneH; ++y) {
