@@ -413,6 +413,12 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
+  // Keys typed into a dialog control are not the form's.
+  QWidget* focus = focusWidget();
+  if (focus && focus != this && focus != surface_) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
   int key = 0;
   switch (event->key()) {
     case Qt::Key_Escape:

@@ -467,6 +467,14 @@ TEST_F(WindowTest, EscEndsTheProgram) {
   EXPECT_TRUE(w->ended());
 }
 
+TEST_F(WindowTest, KeysTypedIntoTheDialogAreNotTheGames) {
+  w->SetVisible(Control::Text1, true);
+  w->control(Control::Text1)->setFocus();
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(w->control(Control::Text1), &esc);
+  EXPECT_FALSE(w->ended());
+}
+
 TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
   w->close();
   EXPECT_TRUE(w->ended());
