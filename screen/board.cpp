@@ -262,6 +262,10 @@ void Form1::画面_再描画() {
   描画_自持盤();
   描画_敵持盤();
   描画_盤();
+  描画_所有時間(com_te, jikan_com);
+  描画_所有時間(man_te, jikan_man);
+  if (taikyoku_mode == mode_com) 描画_レベル(level);
+  if (hande_settei == ari) 描画_ハンデレベル(hande_level);
   描画_絵(e_title, kTitleColumn, 0);
 }
 

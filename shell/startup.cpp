@@ -53,6 +53,7 @@ void Form1::初期設定() {
 
   win.ShowImage(Image::Image1, false);
   win.ShowImage(Image::Image2, false);
+  消去_全_アイコン();
   // The record starts afresh: the first snapshot's hands and seals.
   for (Int k = 1; k <= mochi_max; ++k) {
     kifu_mochi_man[1][k] = 0;
@@ -109,6 +110,7 @@ void Form1::START_Click() {
     win.Refresh();
   }
   kifu_mode = nasi;
+  消去_全_アイコン();
   描画_棋譜読込み部分消去();
   for (Int c = -2; c <= 0; ++c) 描画_絵(haikei, c, 0);
   描画_将棋盤桝();
@@ -119,11 +121,15 @@ void Form1::START_Click() {
     man_te = te_sente;
     com_te = te_gote;
     teban = man_te;
+    描画_打手_アイコン(teban);
     win.MsgBox("先手の番です", mb::OKOnly, " ");
-  } else if (teban == te_sente) {
-    win.MsgBox("先手の番です", mb::OKOnly, " ");
-  } else if (teban == te_gote) {
-    win.MsgBox("後手の番です", mb::OKOnly, " ");
+  } else {
+    描画_打手_アイコン(teban);
+    if (teban == te_sente) {
+      win.MsgBox("先手の番です", mb::OKOnly, " ");
+    } else if (teban == te_gote) {
+      win.MsgBox("後手の番です", mb::OKOnly, " ");
+    }
   }
   modori_chuu = nasi;
 }
