@@ -325,7 +325,7 @@ bool GameWindow::TimerEnabled() {
 }
 
 void GameWindow::onTimer() {
-  // Timer1_Timer runs here once the clock display is built.
+  form.Timer1_Timer();
 }
 
 double GameWindow::Seconds() {
@@ -445,6 +445,6 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
   form.Form_KeyPress(key);
 }
 
-void GameWindow::onMouseDown(int, int, double, double) {
-  // Form_MouseDown(button, shift, x, y) is called from here once board input is built.
+void GameWindow::onMouseDown(int button, int shift, double x, double y) {
+  form.Form_MouseDown(static_cast<Int>(button), static_cast<Int>(shift), x, y);
 }

@@ -285,6 +285,8 @@ TEST_F(WindowTest, APressOnTheSurfaceIsReportedInTwips) {
     x = tx;
     y = ty;
   });
+  BoxAnswer box;
+  answer_next_box(QMessageBox::Ok, &box);
   QPointF at(120, 80);
   QMouseEvent press(QEvent::MouseButtonPress, at, s().mapToGlobal(at), Qt::RightButton,
                     Qt::RightButton, Qt::ShiftModifier);
@@ -293,7 +295,45 @@ TEST_F(WindowTest, APressOnTheSurfaceIsReportedInTwips) {
   EXPECT_EQ(shift, 1);
   EXPECT_DOUBLE_EQ(x, 1800);
   EXPECT_DOUBLE_EQ(y, 1200);
+  // The press reached the game, which asks for a game to be started first.
+  EXPECT_TRUE(box.seen);
+  EXPECT_EQ(box.text, QStringLiteral("「対局」で始めて下さい"));
 }
+
+// Presses at the pixel centres of squares play a move, at 100 % and with the window scaled.
+class WindowMouseTest : public WindowTest, public ::testing::WithParamInterface<double> {};
+
+TEST_P(WindowMouseTest, ClickingAPawnAndItsSquareMovesIt) {
+  if (!have_pictures({Picture::SITA_HU_0, Picture::KARA_MASU})) GTEST_SKIP();
+  const double zoom = GetParam();
+  w->SizeWindow(9000 * zoom, 8000 * zoom);
+  settle();
+  BoxAnswer started;
+  answer_next_box(QMessageBox::Ok, &started);
+  w->form.START_Click();
+  ASSERT_TRUE(started.seen);
+  EXPECT_EQ(started.text, QStringLiteral("先手の番です"));
+
+  const QRectF r = s().pictureRect();
+  auto press = [&](int column, int row) {
+    const double k = r.width() / 9000.0;  // pixels per twip
+    QPointF at(r.left() + (F::cell_x(column) + F::masu_w / 2.0) * k,
+               r.top() + (F::cell_y(row) + F::masu_h / 2.0) * k);
+    QMouseEvent e(QEvent::MouseButtonPress, at, s().mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(&s(), &e);
+  };
+  press(5, 7);
+  press(5, 6);
+  settle();
+  EXPECT_EQ(w->form.ban[5][6], F::man_hu);
+  EXPECT_EQ(w->form.ban[5][7], F::kara);
+  QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_TRUE(shows_picture(shown, Picture::SITA_HU_0, F::cell_x(5), F::cell_y(6)));
+  EXPECT_TRUE(shows_picture(shown, Picture::KARA_MASU, F::cell_x(5), F::cell_y(7)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, WindowMouseTest, ::testing::Values(1.0, 1.7));
 
 // ---- Image controls ------------------------------------------------------------------------
 
