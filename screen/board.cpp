@@ -194,40 +194,31 @@ void Form1::描画_盤() {
     }
 }
 
+// One hand slot: the empty square, the count cell beside it, then the piece and its count.
+void Form1::描画_持駒桝(Int handX, Int countX, Int row, Int count, Int code, Int sealed) {
+  描画_絵(e_kara, handX, row);
+  描画_絵(haikei, countX, row);
+  描画_桝輪郭(iro_haikei, handX, row);
+  if (count <= 0) return;
+  描画_駒(static_cast<Int>(code + (sealed == ari ? huu_sa : 0)), handX, row);
+  描画_桝輪郭(iro_haikei, handX, row);
+  描画_数値(countX + kShadowOffset, row + 0.3, count, iro_kuro, 0, kCountSize);
+  描画_数値(countX, row + 0.2, count, iro_aka, 0, kCountSize);
+}
+
 void Form1::描画_自持盤() {
-  for (Int i = 1; i <= mochi_max; ++i) {
-    const Int r = i + mochi_man_gyou;
-    描画_絵(e_kara, mochi_man_x, r);
-    描画_絵(haikei, kManCountColumn, r);
-    描画_桝輪郭(iro_haikei, mochi_man_x, r);
-    if (mochi_man[i] > 0) {
-      Int code = 取得_持盤駒(i, man_te);
-      if (huu_mochi_man[i] == ari) code += huu_sa;
-      描画_駒(code, mochi_man_x, r);
-      描画_桝輪郭(iro_haikei, mochi_man_x, r);
-      描画_数値(kManCountColumn + kShadowOffset, r + 0.3, mochi_man[i], iro_kuro, 0, kCountSize);
-      描画_数値(kManCountColumn, r + 0.2, mochi_man[i], iro_aka, 0, kCountSize);
-    }
-  }
+  for (Int i = 1; i <= mochi_max; ++i)
+    描画_持駒桝(mochi_man_x, kManCountColumn, i + mochi_man_gyou, mochi_man[i],
+                取得_持盤駒(i, man_te), huu_mochi_man[i]);
 }
 
 void Form1::描画_敵持盤() {
   for (Int i = 1; i <= mochi_max; ++i) {
-    const Int r = i;
     const Int k = mochi_com_gyou - i;
-    描画_絵(e_kara, mochi_com_x, r);
-    描画_絵(haikei, kComCountColumn, r);
-    描画_桝輪郭(iro_haikei, mochi_com_x, r);
-    if (mochi_com[k] > 0) {
-      Int code = 取得_持盤駒(k, com_te);
-      if (huu_mochi_com[k] == ari) code += huu_sa;
-      描画_駒(code, mochi_com_x, r);
-      描画_桝輪郭(iro_haikei, mochi_com_x, r);
-      描画_数値(kComCountColumn + kShadowOffset, r + 0.3, mochi_com[k], iro_kuro, 0, kCountSize);
-      描画_数値(kComCountColumn, r + 0.2, mochi_com[k], iro_aka, 0, kCountSize);
-    }
+    描画_持駒桝(mochi_com_x, kComCountColumn, i, mochi_com[k], 取得_持盤駒(k, com_te),
+                huu_mochi_com[k]);
     // The count tile at column 0 reaches the board's left edge.
-    描画_桝輪郭(iro_haikei, 1, r);
+    描画_桝輪郭(iro_haikei, 1, i);
   }
 }
 

@@ -311,5 +311,6 @@ class Form1 {
   void 手番_計時再開();
   void 音楽_切替(std::int32_t music);
 
+  void 描画_持駒桝(Int handX, Int countX, Int row, Int count, Int code, Int sealed);
   void print_at(double column, double row, const std::string& text, Int colour, double size);
 };

@@ -17,11 +17,7 @@ struct ScreenFeedback : ::testing::Test {
     g.w.clear();
   }
   std::vector<Call> texts_at(double column, double row) const {
-    std::vector<Call> out;
-    for (const Call& c : g.w.texts_printed())
-      if (FakeWindow::same(c.x, F::cell_x(column)) && FakeWindow::same(c.y, F::cell_y(row)))
-        out.push_back(c);
-    return out;
+    return g.w.texts_at_cell(column, row);
   }
   // One text printed once at (column, row) in this colour, size 12.
   void expect_text(double column, double row, const std::string& text, int colour) const {

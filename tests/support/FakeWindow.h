@@ -254,6 +254,15 @@ class FakeWindow : public Window, public SoundLibrary {
   std::vector<Call> messages() const { return of(Call::Message); }
   std::vector<Call> texts_printed() const { return of(Call::Text); }
 
+  // Texts printed with their origin at cell (column, row), in order.
+  std::vector<Call> texts_at_cell(double column, double row) const {
+    std::vector<Call> out;
+    for (const Call& c : calls)
+      if (c.kind == Call::Text && same(c.x, Form1::cell_x(column)) && same(c.y, Form1::cell_y(row)))
+        out.push_back(c);
+    return out;
+  }
+
   // The picture last painted with its top-left corner exactly at (x, y), if any.
   std::optional<Picture> painted_at(double x, double y) const {
     for (auto it = calls.rbegin(); it != calls.rend(); ++it)
