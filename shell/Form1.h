@@ -220,6 +220,23 @@ class Form1 {
   void Form_KeyPress(int key);
   void 終了処理();
   void 待ち時間(double seconds);
+
+  // ==== shell/: settings file and option menus =================================================
+  std::string settings_path = "Vexaルミナーク将棋.ini";  // the front end puts it beside the game
+  void 読込_環境設定ファイル();
+  void 書込_環境設定ファイル();
+  void チェック設定(Int code);
+  void MIDORI_Click();
+  void TATAMI_Click();
+  void TAKE_Click();
+  void UCHU_Click();
+  void RENGA_Click();
+  void SIDOU_Click();
+  void KEIKA_Click();
+  void BGM_Click();
+  void VER_Click();
+  void OPTION_Click();
+  void STOP_Click();
   void Form_MouseDown(Int button, Int shift, double x, double y);
 
   // ==== rules/: legality, moves, seals, influence, mate =======================================
@@ -311,6 +328,7 @@ class Form1 {
   void 手番_計時再開();
   void 音楽_切替(std::int32_t music);
 
+  void 背景_選択(Int code);
   void 描画_持駒桝(Int handX, Int countX, Int row, Int count, Int code, Int sealed);
   void print_at(double column, double row, const std::string& text, Int colour, double size);
 };

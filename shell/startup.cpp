@@ -26,6 +26,7 @@ void Form1::Form_Load() {
   iro_sidou = iro_waku;
   haikei = haikei_midori;
   win.SetBackColor(iro_haikei);
+  読込_環境設定ファイル();
   初期設定();
   const Placement p = win.GetPlacement();
   if (!p.maximized && p.top != form_top_maximized) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 #include <memory>
@@ -43,6 +45,14 @@ inline void settle() {
 inline std::unique_ptr<GameWindow> started_window(const QString& assets = source_assets()) {
   qt_app();
   auto w = std::make_unique<GameWindow>(assets);
+  // A settings file of this test's own: clock display and music off.
+  const QString settings =
+      QDir::tempPath() +
+      QStringLiteral("/luminak-qt-test-%1.ini").arg(QCoreApplication::applicationPid());
+  QFile file(settings);
+  if (file.open(QIODevice::WriteOnly)) file.write("BGM=OFF\r\n");
+  file.close();
+  w->form.settings_path = settings.toStdString();
   w->form.Form_Load();
   w->show();
   settle();

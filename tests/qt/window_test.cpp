@@ -401,8 +401,9 @@ TEST_F(WindowTest, OnlyTheBuiltCommandsAreEnabled) {
   EXPECT_TRUE(w->action(Menu::START)->isEnabled());
   EXPECT_TRUE(w->action(Menu::OWARI)->isEnabled());
   EXPECT_TRUE(w->action(Menu::TAIKYOKU)->isEnabled());
-  for (Menu m : {Menu::SENTE, Menu::GOTE, Menu::LEVEL1, Menu::CANCEL, Menu::KIFU_READ, Menu::MIDORI,
-                 Menu::BGM, Menu::VER})
+  for (Menu m : {Menu::MIDORI, Menu::RENGA, Menu::SIDOU, Menu::KEIKA, Menu::VER})
+    EXPECT_TRUE(w->action(m)->isEnabled()) << menu_name(m);
+  for (Menu m : {Menu::SENTE, Menu::GOTE, Menu::LEVEL1, Menu::CANCEL, Menu::KIFU_READ, Menu::BGM})
     EXPECT_FALSE(w->action(m)->isEnabled()) << menu_name(m);
   // The game may enable an item; one without a command stays disabled.
   w->SetEnabled(Menu::SENTE, true);
@@ -411,6 +412,18 @@ TEST_F(WindowTest, OnlyTheBuiltCommandsAreEnabled) {
   EXPECT_FALSE(w->action(Menu::START)->isEnabled());
   w->SetEnabled(Menu::START, true);
   EXPECT_TRUE(w->action(Menu::START)->isEnabled());
+}
+
+TEST_F(WindowTest, ChoosingABackgroundFromTheMenuRepaintsAndSavesIt) {
+  if (!have_pictures({Picture::HAIKEI_TAKE})) GTEST_SKIP();
+  w->action(Menu::TAKE)->trigger();
+  settle();
+  EXPECT_TRUE(w->action(Menu::TAKE)->isChecked());
+  EXPECT_FALSE(w->action(Menu::MIDORI)->isChecked());
+  EXPECT_TRUE(shows_picture(s().backing(), Picture::HAIKEI_TAKE, F::cell_x(-2), F::cell_y(5)));
+  QFile saved(QString::fromStdString(w->form.settings_path));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().startsWith("\x94\x77\x8C\x69\x89\xE6=\x92\x7C\r\n"));
 }
 
 TEST_F(WindowTest, CheckMarksFollowTheGame) {

@@ -1,14 +1,33 @@
 // A game on the recording window, for the tests.
 #pragma once
 
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "support/FakeWindow.h"
 
 struct Game {
   FakeWindow w;
   std::unique_ptr<Form1> f = std::make_unique<Form1>(w);
-  Game() { f->ds = &w; }
+  std::string settings;
+
+  // Each game has its own settings file: guidance, clock display and music off.
+  Game() {
+    static std::atomic<int> serial{0};
+    settings =
+        "/tmp/luminak-test-" + std::to_string(getpid()) + "-" + std::to_string(serial++) + ".ini";
+    std::ofstream(settings, std::ios::binary) << "BGM=OFF\r\n";
+    f->settings_path = settings;
+    f->ds = &w;
+  }
+  ~Game() { std::remove(settings.c_str()); }
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
   Form1* operator->() { return f.get(); }
   Form1& operator*() { return *f; }
 
