@@ -371,6 +371,56 @@ TEST_F(WindowTest, ImagesStartHiddenAndShowAboveThePicture) {
             s().backing().convertToFormat(QImage::Format_RGB32));
 }
 
+TEST_F(WindowTest, TheShakePutsTheWindowBackExactly) {
+  w->MoveWindow(1500, 750);
+  settle();
+  const Placement before = w->GetPlacement();
+  QElapsedTimer t;
+  t.start();
+  w->form.描画_振動();
+  EXPECT_GE(t.elapsed(), 300) << "eight steps of 0.04 s";
+  settle();
+  const Placement after = w->GetPlacement();
+  EXPECT_DOUBLE_EQ(after.left, before.left);
+  EXPECT_DOUBLE_EQ(after.top, before.top);
+}
+
+TEST_F(WindowTest, TheSideToMoveIconShowsInTheGrabbedWindow) {
+  QImage file(image_path(Image::gote_man));
+  if (file.isNull()) GTEST_SKIP();
+  const QImage before = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  BoxAnswer box;
+  answer_next_box(QMessageBox::Ok, &box);
+  w->form.START_Click();
+  settle();
+  ASSERT_TRUE(s().imageVisible(Image::gote_man));
+  // The icon's centre, 4.9 cells in and just above the bottom of the board.
+  const QPointF c(F::cell_x(4.9) + 100 + image_size(Image::gote_man).w / 2,
+                  F::cell_y(10.1) - 350 + image_size(Image::gote_man).h / 2);
+  const QImage after = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage icon = file.convertToFormat(QImage::Format_ARGB32);
+  const QColor want = icon.pixelColor(icon.width() / 2, icon.height() / 2);
+  const QColor got = after.pixelColor(px(c.x() / 15), px(c.y() / 15));
+  EXPECT_NE(got, before.pixelColor(px(c.x() / 15), px(c.y() / 15)));
+  EXPECT_LT(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) +
+                std::abs(got.blue() - want.blue()),
+            60);
+}
+
+TEST_F(WindowTest, TheTimerRunsTheClockOfAStartedGame) {
+  w->form.taikyoku_mode = F::mode_man;
+  w->form.teban = F::te_sente;
+  w->form.man_te = F::te_sente;
+  w->form.com_te = F::te_gote;
+  w->form.kaisi_jikoku = static_cast<float>(w->Seconds());
+  w->SetTimerEnabled(true);
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < 1300) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_GE(w->form.keika_byou, 1.0f);
+  EXPECT_GE(w->form.keika_byou_hyouji, 1.0f);
+}
+
 // ---- Menus ---------------------------------------------------------------------------------
 
 TEST_F(WindowTest, EveryMenuHasItsNameAndCaption) {
