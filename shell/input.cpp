@@ -1,4 +1,5 @@
 // The player's clicks: selecting, moving, dropping, promoting and casting the seal spell.
+#include <algorithm>
 #include <cmath>
 
 #include "shell/Form1.h"
@@ -10,6 +11,12 @@ constexpr double kSpellPause = 0.2;
 constexpr Int kSealBlinks = 2;
 constexpr Int kManHandFirstRow = 3, kManHandLastRow = 9;
 constexpr Int kComHandFirstRow = 1, kComHandLastRow = 7;
+constexpr double kFarOff = 99;  // any cell this far off the board is simply off it
+
+// The cell under a mouse position, counted from the grid's origin.
+Int 桝番号(double twips, double cell) {
+  return static_cast<Int>(std::clamp(std::floor(twips / cell), -kFarOff, kFarOff));
+}
 }  // namespace
 
 void Form1::Form_MouseDown(Int button, Int, double x, double y) {
@@ -27,8 +34,8 @@ void Form1::Form_MouseDown(Int button, Int, double x, double y) {
     win.MsgBox("新規に対局してください", mb::OKOnly, "終局");
     return;
   }
-  const Int X = static_cast<Int>(std::floor((x - ban_x0) / masu_w));
-  const Int Y = static_cast<Int>(std::floor((y - ban_y0) / masu_h));
+  const Int X = 桝番号(x - ban_x0, masu_w);
+  const Int Y = 桝番号(y - ban_y0, masu_h);
   if (teban == te_nasi) {
     ds->dsPlay(snd_kinsi);
     win.MsgBox("「対局」で始めて下さい", mb::OKOnly, "開始");

@@ -177,6 +177,16 @@ TEST_F(InputPosition, SelectionSurvivesClicksOnItselfAndOffTheBoard) {
   EXPECT_EQ(g->ban[4][6], F::man_gin);
 }
 
+TEST_F(InputPosition, ClicksFarOutsideTheWindowAreOffTheBoard) {
+  set({{3, 7, F::man_gin}});
+  click(L, 3, 7);
+  g->Form_MouseDown(L, 0, -1e9, 1e9);
+  g->Form_MouseDown(L, 0, 1e12, -5);
+  EXPECT_EQ(g->sentaku, 1);
+  click(L, 3, 6);
+  EXPECT_EQ(g->ban[3][6], F::man_gin);
+}
+
 TEST_F(InputPosition, EmptyHandKindsAndEmptySquaresAreIgnored) {
   set({});
   click(L, 11, 3);
