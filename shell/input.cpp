@@ -49,8 +49,12 @@ void Form1::Form_MouseDown(Int button, Int, double x, double y) {
       手番_計時再開();
       win.MsgBox(teban == te_sente ? "先手の番です" : "後手の番です", mb::OKOnly, "対局");
     }
+  } else if (teban == com_te) {
+    // The computer's turn is due: the player confirms, the computer player moves, and the
+    // click then goes on as the player's.
+    modori_chuu = nasi;
+    win.MsgBox("OKですか？", mb::OKOnly, "再開(COM)");
   } else if (teban == man_te && modori_chuu == ari) {
-    // The computer's turn after a step back is played by the computer player.
     modori_chuu = nasi;
     手番_計時再開();
     win.MsgBox("MANの番です", mb::OKOnly, "対局");

@@ -233,4 +233,76 @@ TEST_F(InputPosition, EveryMoveIsRecordedWithThePositionBeforeIt) {
   EXPECT_EQ(g->kifu_ban[1][9][1], F::com_ou);
 }
 
+// Against the computer, as its start handlers leave the game: the player is 先手.
+struct AgainstTheComputer : InputPosition {
+  void vs_com(std::initializer_list<std::tuple<Int, Int, Int>> pieces, Int turn) {
+    set(pieces);
+    g->taikyoku_mode = F::mode_com;
+    g->man_te = F::te_sente;
+    g->com_te = F::te_gote;
+    g->teban = turn;
+    g->snd_bgm = 8;
+    g->snd_sentou = 9;
+    g.w.clear();
+  }
+};
+
+TEST_F(AgainstTheComputer, AClickOnTheComputersTurnFirstAsksToResume) {
+  vs_com({{3, 7, F::man_gin}}, F::te_gote);
+  g->modori_chuu = F::ari;
+  click(L, 3, 7);
+  auto m = g.w.messages();
+  ASSERT_FALSE(m.empty());
+  EXPECT_EQ(m[0].text, "OKですか？");
+  EXPECT_EQ(m[0].title, "再開(COM)");
+  EXPECT_EQ(m[0].buttons, mb::OKOnly);
+  EXPECT_EQ(g->modori_chuu, F::nasi);
+}
+
+TEST_F(AgainstTheComputer, AfterAStepBackThePlayersClockRestarts) {
+  vs_com({{3, 7, F::man_gin}}, F::te_sente);
+  g->modori_chuu = F::ari;
+  g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+  g.w.now = 1000;
+  click(L, 3, 7);
+  auto m = g.w.messages();
+  ASSERT_EQ(m.size(), 1u);
+  EXPECT_EQ(m[0].text, "MANの番です");
+  EXPECT_EQ(m[0].title, "対局");
+  EXPECT_EQ(g->modori_chuu, F::nasi);
+  EXPECT_EQ(g->kaisi_jikoku, 1000);
+  EXPECT_TRUE(g.w.timer_on);
+  EXPECT_EQ(g->sentaku, 1) << "the same click then selects the piece";
+}
+
+TEST_F(AgainstTheComputer, APlayersMoveStopsTheClockAndPassesTheTurn) {
+  vs_com({{3, 7, F::man_gin}, {6, 3, F::com_kin}}, F::te_sente);
+  g->jikan_man = 10;
+  g->keika_byou = 5;
+  g->huu_man[5][9] = F::ari;  // sealed by the computer
+  g.w.timer_on = true;
+  move(3, 7, 3, 6);
+  EXPECT_FALSE(g.w.timer_on);
+  EXPECT_EQ(g->jikan_man, 15);
+  EXPECT_EQ(g->huu_man[5][9], F::nasi) << "the computer's seal is released";
+  EXPECT_EQ(g->huu_man[3][6], F::nasi) << "the moved piece is sealed only for the maps";
+  EXPECT_EQ(g->teban, F::te_gote);
+  EXPECT_EQ(g->shouri_te, F::te_nasi);
+  EXPECT_TRUE(g.w.messages().empty());
+}
+
+TEST_F(AgainstTheComputer, CapturingTheKingWins) {
+  vs_com({{9, 2, F::man_kin}}, F::te_sente);
+  g.w.checked[static_cast<int>(Menu::BGM)] = true;
+  move(9, 2, 9, 1);
+  EXPECT_EQ(g->shouri_te, g->man_te);
+  ASSERT_FALSE(g.w.messages().empty());
+  EXPECT_EQ(last_message(), "あなたの勝ちです");
+  EXPECT_EQ(g.w.messages().back().title, "終了");
+  auto loops = g.w.of(Call::PlayLooping);
+  ASSERT_EQ(loops.size(), 1u);
+  EXPECT_EQ(loops[0].sound, 8) << "the background music returns";
+  EXPECT_EQ(g.w.of(Call::Stop).size(), 2u);
+}
+
 }  // namespace
