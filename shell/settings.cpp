@@ -159,9 +159,9 @@ void Form1::SIDOU_Click() {
   if (win.Checked(Menu::SIDOU)) {
     // Every guidance outline goes at once.
     描画_将棋盤桝();
-    for (Int r = 1; r <= ban_max; ++r) {
-      描画_桝輪郭(iro_waku, mochi_com_x, r);
-      描画_桝輪郭(iro_waku, mochi_man_x, r);
+    for (Int k = 1; k <= mochi_max; ++k) {
+      描画_桝輪郭(iro_waku, mochi_com_x, static_cast<Int>(mochi_com_gyou - k));
+      描画_桝輪郭(iro_waku, mochi_man_x, static_cast<Int>(k + mochi_man_gyou));
     }
     win.SetChecked(Menu::SIDOU, false);
     sidou = nasi;
