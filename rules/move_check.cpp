@@ -36,10 +36,25 @@ inline bool bishop_line(const F& f, int fx, int fy, int tx, int ty) {
   return path_clear(f, fx, fy, sign_of(dx), sign_of(dy), abs_of(dx));
 }
 
-// Squares strictly between two points of 0..10 all lie on the board.
-inline bool line_args_ok(int fx, int fy, int tx, int ty) {
-  return fx >= 0 && fx <= F::ban_max + 1 && fy >= 0 && fy <= F::ban_max + 1 && tx >= 0 &&
-         tx <= F::ban_max + 1 && ty >= 0 && ty <= F::ban_max + 1;
+// Every square strictly between (x, y) and (x + n*sx, y + n*sy) lies inside the board array
+// (indexes 0..9). The squares lie on a line, so the first and the last decide.
+inline bool path_in_array(int x, int y, int sx, int sy, int n) {
+  if (n <= 1) return true;
+  auto in = [](int v) { return v >= 0 && v <= F::ban_max; };
+  return in(x + sx) && in(y + sy) && in(x + (n - 1) * sx) && in(y + (n - 1) * sy);
+}
+
+// The squares that a line test between two arbitrary points would look at all exist.
+inline bool rook_path_in_array(int fx, int fy, int tx, int ty) {
+  const int dx = tx - fx, dy = ty - fy;
+  if (dx != 0 && dy != 0) return true;  // refused before any square is read
+  if (dy != 0) return path_in_array(fx, fy, 0, sign_of(dy), abs_of(dy));
+  return path_in_array(fx, fy, sign_of(dx), 0, abs_of(dx));
+}
+inline bool bishop_path_in_array(int fx, int fy, int tx, int ty) {
+  const int dx = tx - fx, dy = ty - fy;
+  if (dx != dy && dx != -dy) return true;  // refused before any square is read
+  return path_in_array(fx, fy, sign_of(dx), sign_of(dy), abs_of(dx));
 }
 
 inline Int yn(bool b) {
@@ -48,13 +63,14 @@ inline Int yn(bool b) {
 
 }  // namespace
 
+// Lines that would need squares outside the board array are refused.
 Int Form1::移動チェック飛車(Int fromX, Int fromY, Int toX, Int toY) {
-  if (!line_args_ok(fromX, fromY, toX, toY)) return nasi;
+  if (!rook_path_in_array(fromX, fromY, toX, toY)) return nasi;
   return yn(rook_line(*this, fromX, fromY, toX, toY));
 }
 
 Int Form1::移動チェック角(Int fromX, Int fromY, Int toX, Int toY) {
-  if (!line_args_ok(fromX, fromY, toX, toY)) return nasi;
+  if (!bishop_path_in_array(fromX, fromY, toX, toY)) return nasi;
   return yn(bishop_line(*this, fromX, fromY, toX, toY));
 }
 

@@ -244,6 +244,26 @@ TEST(RulesMoveCheck, LineRoutinesRefuseSquaresFarOffTheBoard) {
   EXPECT_EQ(g->移動チェック角(5, 5, 15, 15), F::nasi);
 }
 
+// A line along column 10 or row 10 would read past the board array: refused. Column and row 0
+// are part of the array and never hold a piece, so a line along them is open.
+TEST(RulesMoveCheck, LineRoutinesNeverReadPastTheBoardArray) {
+  Game g;
+  g.clear_board();
+  EXPECT_EQ(g->移動チェック飛車(10, 1, 10, 5), F::nasi);
+  EXPECT_EQ(g->移動チェック飛車(10, 9, 10, 2), F::nasi);
+  EXPECT_EQ(g->移動チェック飛車(1, 10, 5, 10), F::nasi);
+  EXPECT_EQ(g->移動チェック飛車(9, 10, 3, 10), F::nasi);
+  EXPECT_EQ(g->移動チェック飛車(0, 1, 0, 9), F::ari);
+  EXPECT_EQ(g->移動チェック飛車(1, 0, 9, 0), F::ari);
+  EXPECT_EQ(g->移動チェック飛車(10, 1, 10, 2), F::ari);  // nothing lies between
+  EXPECT_EQ(g->移動チェック飛車(1, 10, 2, 10), F::ari);
+  EXPECT_EQ(g->移動チェック飛車(10, 10, 0, 10), F::nasi);
+  EXPECT_EQ(g->移動チェック角(0, 0, 10, 10), F::ari);
+  EXPECT_EQ(g->移動チェック角(10, 0, 0, 10), F::ari);
+  g->ban[5][5] = F::man_hu;
+  EXPECT_EQ(g->移動チェック角(0, 0, 10, 10), F::nasi);
+}
+
 // ---- Drops -----------------------------------------------------------------------------------
 
 struct DropRow {
