@@ -8,141 +8,142 @@ namespace {
 
 // Picture of a code: pieces (sealed ones under code + 5) and the small picture codes.
 std::optional<Picture> picture_of(Int code) {
+  using F = Form1;
   using P = Picture;
   switch (code) {
-    case 0:
+    case F::e_kara:
       return P::KARA_MASU;
-    case 1:
+    case F::e_title:
       return P::VexaSHOGI;
-    case 2:
+    case F::haikei_midori:
       return P::HAIKEI_MIDORI;
-    case 3:
+    case F::haikei_tatami:
       return P::HAIKEI_TATAMI;
-    case 4:
+    case F::haikei_take:
       return P::HAIKEI_TAKE;
-    case 5:
+    case F::haikei_uchu:
       return P::HAIKEI_UCHU;
-    case 6:
+    case F::haikei_renga:
       return P::HAIKEI_RENGA;
-    case 7:
+    case F::e_madousi:
       return P::madousi;
-    case 8:
+    case F::e_luminak:
       return P::luminak;
-    case 9:
+    case F::e_huuin:
       return P::huuin;
 
-    case 10:
+    case F::com_hu:
       return P::UE_HU_0;
-    case 11:
+    case F::com_hu_nari:
       return P::UE_HU_1;
-    case 15:
+    case F::com_hu_huu:
       return P::UE_HU_2;
-    case 16:
+    case F::com_hu_nari_huu:
       return P::UE_HU_3;
-    case 20:
+    case F::com_kyou:
       return P::UE_KYOU_0;
-    case 21:
+    case F::com_kyou_nari:
       return P::UE_KYOU_1;
-    case 25:
+    case F::com_kyou_huu:
       return P::UE_KYOU_2;
-    case 26:
+    case F::com_kyou_nari_huu:
       return P::UE_KYOU_3;
-    case 30:
+    case F::com_kei:
       return P::UE_KEI_0;
-    case 31:
+    case F::com_kei_nari:
       return P::UE_KEI_1;
-    case 35:
+    case F::com_kei_huu:
       return P::UE_KEI_2;
-    case 36:
+    case F::com_kei_nari_huu:
       return P::UE_KEI_3;
-    case 100:
+    case F::com_gin:
       return P::UE_GIN_0;
-    case 101:
+    case F::com_gin_nari:
       return P::UE_GIN_1;
-    case 105:
+    case F::com_gin_huu:
       return P::UE_GIN_2;
-    case 106:
+    case F::com_gin_nari_huu:
       return P::UE_GIN_3;
-    case 110:
+    case F::com_kin:
       return P::UE_KIN;
-    case 115:
+    case F::com_kin_huu:
       return P::UE_KIN2;
-    case 120:
+    case F::com_kaku:
       return P::UE_KAKU_0;
-    case 121:
+    case F::com_kaku_nari:
       return P::UE_KAKU_1;
-    case 125:
+    case F::com_kaku_huu:
       return P::UE_KAKU_2;
-    case 126:
+    case F::com_kaku_nari_huu:
       return P::UE_KAKU_3;
-    case 130:
+    case F::com_sya:
       return P::UE_SYA_0;
-    case 131:
+    case F::com_sya_nari:
       return P::UE_SYA_1;
-    case 135:
+    case F::com_sya_huu:
       return P::UE_SYA_2;
-    case 136:
+    case F::com_sya_nari_huu:
       return P::UE_SYA_3;
-    case 140:
+    case F::com_ou:
       return P::UE_OU;
-    case 145:
+    case F::com_ou_huu:
       return P::UE_OU2;
 
-    case -10:
+    case F::man_hu:
       return P::SITA_HU_0;
-    case -11:
+    case F::man_hu_nari:
       return P::SITA_HU_1;
-    case -5:
+    case F::man_hu_huu:
       return P::SITA_HU_2;
-    case -6:
+    case F::man_hu_nari_huu:
       return P::SITA_HU_3;
-    case -20:
+    case F::man_kyou:
       return P::SITA_KYOU_0;
-    case -21:
+    case F::man_kyou_nari:
       return P::SITA_KYOU_1;
-    case -15:
+    case F::man_kyou_huu:
       return P::SITA_KYOU_2;
-    case -16:
+    case F::man_kyou_nari_huu:
       return P::SITA_KYOU_3;
-    case -30:
+    case F::man_kei:
       return P::SITA_KEI_0;
-    case -31:
+    case F::man_kei_nari:
       return P::SITA_KEI_1;
-    case -25:
+    case F::man_kei_huu:
       return P::SITA_KEI_2;
-    case -26:
+    case F::man_kei_nari_huu:
       return P::SITA_KEI_3;
-    case -100:
+    case F::man_gin:
       return P::SITA_GIN_0;
-    case -101:
+    case F::man_gin_nari:
       return P::SITA_GIN_1;
-    case -95:
+    case F::man_gin_huu:
       return P::SITA_GIN_2;
-    case -96:
+    case F::man_gin_nari_huu:
       return P::SITA_GIN_3;
-    case -110:
+    case F::man_kin:
       return P::SITA_KIN;
-    case -105:
+    case F::man_kin_huu:
       return P::SITA_KIN2;
-    case -120:
+    case F::man_kaku:
       return P::SITA_KAKU_0;
-    case -121:
+    case F::man_kaku_nari:
       return P::SITA_KAKU_1;
-    case -115:
+    case F::man_kaku_huu:
       return P::SITA_KAKU_2;
-    case -116:
+    case F::man_kaku_nari_huu:
       return P::SITA_KAKU_3;
-    case -130:
+    case F::man_sya:
       return P::SITA_SYA_0;
-    case -131:
+    case F::man_sya_nari:
       return P::SITA_SYA_1;
-    case -125:
+    case F::man_sya_huu:
       return P::SITA_SYA_2;
-    case -126:
+    case F::man_sya_nari_huu:
       return P::SITA_SYA_3;
-    case -140:
+    case F::man_ou:
       return P::SITA_OU;
-    case -135:
+    case F::man_ou_huu:
       return P::SITA_OU2;
     default:
       return std::nullopt;
