@@ -329,6 +329,7 @@ class Form1 {
   void 音楽_切替(std::int32_t music);
 
   void 背景_選択(Int code);
+  void 既定値_適用();
   void 描画_持駒桝(Int handX, Int countX, Int row, Int count, Int code, Int sealed);
   void print_at(double column, double row, const std::string& text, Int colour, double size);
 };

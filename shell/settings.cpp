@@ -97,12 +97,9 @@ void Form1::読込_環境設定ファイル() {
 
   // Missing or unreadable: a fresh default file, and its values.
   write_file(settings_path, kDefaultFile);
-  チェック設定(haikei_midori);
   描画_背景(haikei_midori);
   haikei = haikei_midori;
-  win.SetChecked(Menu::SIDOU, false);
-  win.SetChecked(Menu::KEIKA, true);
-  win.SetChecked(Menu::BGM, true);
+  既定値_適用();
 }
 
 void Form1::書込_環境設定ファイル() {
@@ -118,8 +115,15 @@ void Form1::書込_環境設定ファイル() {
   if (write_file(settings_path, text)) return;
 
   write_file(settings_path, kDefaultFile);
+  既定値_適用();
+}
+
+// The default file's check marks; guidance goes off with its check mark.
+void Form1::既定値_適用() {
   チェック設定(haikei_midori);
   win.SetChecked(Menu::SIDOU, false);
+  sidou = nasi;
+  iro_sidou = iro_waku;
   win.SetChecked(Menu::KEIKA, true);
   win.SetChecked(Menu::BGM, true);
 }

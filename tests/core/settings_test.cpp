@@ -100,6 +100,14 @@ TEST_F(Settings, ALineWithoutEqualsFallsBackToTheDefaults) {
   EXPECT_FALSE(checked(Menu::RENGA));
 }
 
+TEST_F(Settings, FallingBackAfterGuidanceWasOnTurnsGuidanceOff) {
+  write(g.settings, "移動指導=ON\r\nおかしな行\r\n");
+  g->Form_Load();
+  EXPECT_FALSE(checked(Menu::SIDOU));
+  EXPECT_EQ(g->sidou, F::nasi) << "the menu and the board agree";
+  EXPECT_EQ(g->iro_sidou, F::iro_waku);
+}
+
 TEST_F(Settings, AnUnwritableFolderNeitherStopsNorBreaksTheGame) {
   g->settings_path = "/nonexistent/folder/Vexaルミナーク将棋.ini";
   g->Form_Load();
