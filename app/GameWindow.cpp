@@ -446,5 +446,8 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void GameWindow::onMouseDown(int button, int shift, double x, double y) {
+  // The game is played with the left and right buttons; a middle click could leave a piece
+  // unpromoted where it must promote.
+  if (button != Form1::button_hidari && button != Form1::button_migi) return;
   form.Form_MouseDown(static_cast<Int>(button), static_cast<Int>(shift), x, y);
 }

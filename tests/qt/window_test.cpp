@@ -300,6 +300,17 @@ TEST_F(WindowTest, APressOnTheSurfaceIsReportedInTwips) {
   EXPECT_EQ(box.text, QStringLiteral("「対局」で始めて下さい"));
 }
 
+TEST_F(WindowTest, TheMiddleButtonIsNotTheGames) {
+  BoxAnswer box;
+  answer_next_box(QMessageBox::Ok, &box);
+  QPointF at(300, 300);
+  QMouseEvent press(QEvent::MouseButtonPress, at, s().mapToGlobal(at), Qt::MiddleButton,
+                    Qt::MiddleButton, Qt::NoModifier);
+  QApplication::sendEvent(&s(), &press);
+  settle();
+  EXPECT_FALSE(box.seen) << "the game would have asked for a game to be started";
+}
+
 // Presses at the pixel centres of squares play a move, at 100 % and with the window scaled.
 class WindowMouseTest : public WindowTest, public ::testing::WithParamInterface<double> {};
 
