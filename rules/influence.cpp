@@ -173,6 +173,14 @@ inline void fill_board(A& a, Int v) {
     for (int y = 1; y <= F::ban_max; ++y) a[x][y] = v;
 }
 
+// A rook's four rays; the sign of the code chooses the side.
+void straight_rays(Form1& f, Int c, Int x, Int y) {
+  f.勢力確定上直進(c, x, y);
+  f.勢力確定下直進(c, x, y);
+  f.勢力確定右直進(c, x, y);
+  f.勢力確定左直進(c, x, y);
+}
+
 }  // namespace
 
 // Each family member lays the influence of one piece standing on the board.
@@ -283,10 +291,7 @@ void Form1::勢力調査() {
         case man_sya:
         case man_sya_nari:
           if (c == man_sya_nari) diagonal_steps<true, kLowerFull>(f, c, x, y);
-          勢力確定上直進(c, x, y);
-          勢力確定下直進(c, x, y);
-          勢力確定右直進(c, x, y);
-          勢力確定左直進(c, x, y);
+          straight_rays(f, c, x, y);
           break;
         case man_ou:
           man_ou_x = x;
@@ -329,10 +334,7 @@ void Form1::勢力調査() {
         case com_sya:
         case com_sya_nari:
           if (c == com_sya_nari) diagonal_steps<false, kUpperFull>(f, c, x, y);
-          勢力確定上直進(c, x, y);
-          勢力確定下直進(c, x, y);
-          勢力確定右直進(c, x, y);
-          勢力確定左直進(c, x, y);
+          straight_rays(f, c, x, y);
           break;
         case com_ou:
           com_ou_x = x;
