@@ -1,16 +1,12 @@
 // 勢力調査: which squares each side reaches, the cheapest attacker and the guard of every
 // piece, and the lines along which each king is in check. One reset pass, one dispatch pass.
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 namespace {
 
 using F = Form1;
 
-constexpr Int kMamoriNasi = 999;       // no guard recorded
-constexpr Int kComKougekiNasi = 999;   // no upper attacker recorded
-constexpr Int kManKougekiNasi = -999;  // no lower attacker recorded
-constexpr Int kOuteSen = 1;            // a square between a checking line piece and the king
-constexpr Int kOuteKoma = 9;  // a checking piece (and the king's square after a knight's check)
+using namespace board;
 
 // Which parts of the mark a piece performs. The count is always laid.
 enum : unsigned {
@@ -24,10 +20,6 @@ enum : unsigned {
 constexpr unsigned kLowerFull = kGuard | kAttack | kAttackSq | kCheck;
 constexpr unsigned kLowerKing = kGuard | kAttack | kAttackSq;
 constexpr unsigned kUpperFull = kGuard | kGuardSq | kAttack | kAttackSq | kCheck;
-
-inline bool on_board(int x, int y) {
-  return x >= 1 && x <= F::ban_max && y >= 1 && y <= F::ban_max;
-}
 
 // A lower piece `c` on (sx, sy) reaches (tx, ty).
 template <unsigned M>
@@ -105,8 +97,8 @@ inline void step(F& f, Int c, int x, int y, int tx, int ty) {
     constexpr Int enemy_king = Lower ? F::com_ou : F::man_ou;
     if (f.ban[tx][ty] == enemy_king) {
       auto& oute = oute_of<Lower>(f);
-      oute[x][y] = kOuteKoma;
-      if (M & kKnight) oute[tx][ty] = kOuteKoma;
+      oute[x][y] = oute_koma;
+      if (M & kKnight) oute[tx][ty] = oute_koma;
     }
   }
 }
@@ -123,8 +115,8 @@ inline void ray(F& f, Int c, int x, int y, int dx, int dy) {
     if (t == enemy_king) {
       if constexpr ((M & kCheck) != 0) {
         auto& oute = oute_of<Lower>(f);
-        for (int k = 1; k < d; ++k) oute[x + k * dx][y + k * dy] = kOuteSen;
-        oute[x][y] = kOuteKoma;
+        for (int k = 1; k < d; ++k) oute[x + k * dx][y + k * dy] = oute_sen;
+        oute[x][y] = oute_koma;
       }
     } else if (t != F::kara) {
       break;
@@ -239,13 +231,13 @@ void Form1::勢力調査() {
   // The guard squares and the upper attacker squares are kept from earlier runs.
   fill_board(seiryoku_man, 0);
   fill_board(seiryoku_com, 0);
-  fill_board(man_mamori, kMamoriNasi);
-  fill_board(com_mamori, kMamoriNasi);
-  fill_board(man_kougeki, kManKougekiNasi);
+  fill_board(man_mamori, mamori_nasi);
+  fill_board(com_mamori, mamori_nasi);
+  fill_board(man_kougeki, man_kougeki_nasi);
   fill_board(man_kougeki_x, 0);
   fill_board(man_kougeki_y, 0);
   fill_board(man_kougeki_kazu, 0);
-  fill_board(com_kougeki, kComKougekiNasi);
+  fill_board(com_kougeki, com_kougeki_nasi);
   fill_board(oute_com, 0);
   fill_board(oute_man, 0);
 

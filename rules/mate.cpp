@@ -1,17 +1,14 @@
 // Check and mate, one move deep, from the influence maps and trial moves on the real board.
 // Every trial move is taken back before returning.
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 namespace {
 
 using F = Form1;
 
-constexpr Int kOuteSen = 1;   // between a checking line piece and the king
-constexpr Int kOuteKoma = 9;  // a checking piece, or the king's square after a knight's check
-
-inline bool on_board(int x, int y) {
-  return x >= 1 && x <= F::ban_max && y >= 1 && y <= F::ban_max;
-}
+using board::on_board;
+using board::oute_koma;
+using board::oute_sen;
 
 inline bool next_to(int x, int y, int kx, int ky) {
   return x - kx <= 1 && kx - x <= 1 && y - ky <= 1 && ky - y <= 1;
@@ -24,14 +21,14 @@ bool drops_block(F& f, const Int (&oute)[10][10], int kx, int ky, Int trial, boo
   for (int x = 1; x <= F::ban_max; ++x) {
     for (int y = 1; y <= F::ban_max; ++y) {
       const Int v = oute[x][y];
-      if (v == kOuteKoma && next_to(x, y, kx, ky)) return false;
-      if (v != kOuteSen) continue;
+      if (v == oute_koma && next_to(x, y, kx, ky)) return false;
+      if (v != oute_sen) continue;
       const Int saved = f.ban[x][y];
       f.ban[x][y] = only_pawns ? saved : trial;
       bool reached = false;
       for (int x2 = 1; x2 <= F::ban_max && !reached; ++x2)
         for (int y2 = 1; y2 <= F::ban_max && !reached; ++y2)
-          if (oute[x2][y2] == kOuteKoma && f.移動チェック(x2, y2, kx, ky, f.ban[x2][y2]) == F::ari)
+          if (oute[x2][y2] == oute_koma && f.移動チェック(x2, y2, kx, ky, f.ban[x2][y2]) == F::ari)
             reached = true;
       f.ban[x][y] = saved;
       if (reached) return false;

@@ -1,11 +1,9 @@
 // Making a move: the board, the hands, captures, promotion and the two-pawn flags.
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 namespace {
 
-inline bool on_board(int x, int y) {
-  return x >= 1 && x <= Form1::ban_max && y >= 1 && y <= Form1::ban_max;
-}
+using board::on_board;
 
 // Hand kind 1..7 of a piece code, promoted or not, either side; 0 for anything else.
 inline int hand_kind(Int piece) {
@@ -51,9 +49,9 @@ void Form1::駒移動(Int fromX, Int fromY, Int toX, Int toY, Int piece) {
   // A move that names no real square or hand kind changes nothing.
   if (!on_board(toX, toY)) return;
   if (fromX == mochi_com_x) {
-    if (fromY < 1 || fromY > mochi_max) return;
+    if (!board::is_hand_kind(fromY)) return;
   } else if (fromX == mochi_man_x) {
-    if (fromY - mochi_man_gyou < 1 || fromY - mochi_man_gyou > mochi_max) return;
+    if (!board::is_hand_kind(board::man_hand_kind(fromY))) return;
   } else if (!on_board(fromX, fromY) || (fromX == toX && fromY == toY)) {
     return;
   }
@@ -85,7 +83,7 @@ void Form1::駒移動(Int fromX, Int fromY, Int toX, Int toY, Int piece) {
     描画_敵持盤();
   } else if (fromX == mochi_man_x) {
     mochi_man_kei -= 1;
-    mochi_man[fromY - mochi_man_gyou] -= 1;
+    mochi_man[board::man_hand_kind(fromY)] -= 1;
     描画_自持盤();
   } else {
     ban[fromX][fromY] = kara;
@@ -182,6 +180,6 @@ Int Form1::調査_持駒数(Int side) {
 }
 
 Int Form1::取得_持盤駒(Int kind, Int side) {
-  if (kind < 1 || kind > mochi_max) return 0;
+  if (!board::is_hand_kind(kind)) return 0;
   return side == man_te ? -kHandCode[kind] : kHandCode[kind];
 }

@@ -1,6 +1,6 @@
 // 移動チェック: may this piece go from here to there? Reads only the source, the destination
 // and the squares between them.
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ Int Form1::移動チェック(Int fromX, Int fromY, Int toX, Int toY, Int piece)
   const bool lower = piece <= man_hu;
 
   // The destination: on the board and not held by the mover's own side.
-  if (toX < 1 || toX > ban_max || toY < 1 || toY > ban_max) return nasi;
+  if (!board::on_board(toX, toY)) return nasi;
   const Int dest = ban[toX][toY];
   if (upper ? dest >= com_hu : (lower && dest <= man_hu)) return nasi;
 
@@ -87,10 +87,10 @@ Int Form1::移動チェック(Int fromX, Int fromY, Int toX, Int toY, Int piece)
   if (fromX == mochi_com_x || fromX == mochi_man_x) {
     if (fromX == mochi_com_x) {
       if (fromY < 1 || fromY > mochi_com_gyou || lower) return nasi;
-      if (upper && huu_mochi_com[mochi_com_gyou - fromY] == ari) return nasi;
+      if (upper && huu_mochi_com[board::com_hand_kind(fromY)] == ari) return nasi;
     } else {
       if (fromY < mochi_man_gyou || fromY > ban_max || upper) return nasi;
-      if (lower && huu_mochi_man[fromY - mochi_man_gyou] == ari) return nasi;
+      if (lower && huu_mochi_man[board::man_hand_kind(fromY)] == ari) return nasi;
     }
     if (dest != kara) return nasi;
     switch (piece) {
@@ -112,7 +112,7 @@ Int Form1::移動チェック(Int fromX, Int fromY, Int toX, Int toY, Int piece)
   }
 
   // Moves on the board.
-  if (fromX < 1 || fromX > ban_max || fromY < 1 || fromY > ban_max) return nasi;
+  if (!board::on_board(fromX, fromY)) return nasi;
   if (upper ? huu_com[fromX][fromY] == ari : (lower && huu_man[fromX][fromY] == ari)) return nasi;
   const int dx = toX - fromX, dy = toY - fromY;
   if (dx == 0 && dy == 0) return nasi;

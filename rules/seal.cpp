@@ -1,13 +1,13 @@
 // The seal spell: a flag on a square or a hand kind, not on the piece itself.
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 void Form1::駒処理_封(Int X, Int Y) {
   if (X == mochi_com_x || X == mochi_man_x) {
-    if (Y < 1 || Y > mochi_max) return;  // only the seven hand kinds can be sealed
+    if (!board::is_hand_kind(Y)) return;  // only the seven hand kinds can be sealed
     (X == mochi_com_x ? huu_mochi_com : huu_mochi_man)[Y] = ari;
     return;
   }
-  if (X < 1 || X > ban_max || Y < 1 || Y > ban_max) return;
+  if (!board::on_board(X, Y)) return;
   if (ban[X][Y] <= man_hu)
     huu_man[X][Y] = ari;
   else if (ban[X][Y] >= com_hu)
@@ -44,7 +44,7 @@ void Form1::駒処理_開放(Int side) {
   for (Int k = 1; k <= mochi_max; ++k) {
     if (hand[k] != ari) continue;
     hand[k] = nasi;
-    const Int row = column == mochi_com_x ? mochi_com_gyou - k : k + mochi_man_gyou;
+    const Int row = board::hand_row(column, k);
     描画_駒(取得_持盤駒(k, owner), column, row);
     描画_桝輪郭(iro_haikei, column, row);
   }

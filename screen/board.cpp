@@ -2,7 +2,7 @@
 // grid, cell (c, r) having its top-left corner at (ban_x0 + masu_w c, ban_y0 + masu_h r).
 #include <optional>
 
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 namespace {
 
@@ -209,13 +209,13 @@ void Form1::描画_持駒桝(Int handX, Int countX, Int row, Int count, Int code
 
 void Form1::描画_自持盤() {
   for (Int i = 1; i <= mochi_max; ++i)
-    描画_持駒桝(mochi_man_x, kManCountColumn, i + mochi_man_gyou, mochi_man[i],
+    描画_持駒桝(mochi_man_x, kManCountColumn, board::man_hand_row(i), mochi_man[i],
                 取得_持盤駒(i, man_te), huu_mochi_man[i]);
 }
 
 void Form1::描画_敵持盤() {
   for (Int i = 1; i <= mochi_max; ++i) {
-    const Int k = mochi_com_gyou - i;
+    const Int k = board::com_hand_kind(i);
     描画_持駒桝(mochi_com_x, kComCountColumn, i, mochi_com[k], 取得_持盤駒(k, com_te),
                 huu_mochi_com[k]);
     // The count tile at column 0 reaches the board's left edge.

@@ -2,15 +2,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 namespace {
 // sentaku_koma entries
 constexpr int kFromX = 3, kFromY = 4, kToX = 5, kToY = 6, kPiece = 8;
 constexpr double kSpellPause = 0.2;
 constexpr Int kSealBlinks = 2;
-constexpr Int kManHandFirstRow = 3, kManHandLastRow = 9;
-constexpr Int kComHandFirstRow = 1, kComHandLastRow = 7;
+const Int kManHandFirstRow = board::man_hand_row(1),
+          kManHandLastRow = board::man_hand_row(Form1::mochi_max);
+const Int kComHandFirstRow = board::com_hand_row(Form1::mochi_max),
+          kComHandLastRow = board::com_hand_row(1);
 constexpr double kFarOff = 99;  // any cell this far off the board is simply off it
 
 // The cell under a mouse position, counted from the grid's origin.
@@ -60,8 +62,7 @@ void Form1::Form_MouseDown(Int button, Int, double x, double y) {
     win.MsgBox("MANの番です", mb::OKOnly, "対局");
   }
 
-  const bool on_board = X >= 1 && X <= ban_max && Y >= 1 && Y <= ban_max;
-  if (!on_board) {
+  if (!board::on_board(X, Y)) {
     クリック_盤外(X, Y);
   } else if (sentaku == 0) {
     クリック_選択(X, Y);
@@ -143,7 +144,7 @@ void Form1::クリック_移動(Int button, Int X, Int Y) {
 
   const Int captured = ban[X][Y];
   Int fromY = sk[kFromY];
-  if (sk[kFromX] == mochi_com_x) fromY = mochi_com_gyou - fromY;  // hand row to kind
+  if (sk[kFromX] == mochi_com_x) fromY = board::com_hand_kind(fromY);
   駒移動(sk[kFromX], fromY, X, Y, sk[kPiece]);
   ds->dsPlay(snd_komauti);
   ++kifu_tesuu;
@@ -197,11 +198,11 @@ void Form1::クリック_盤外(Int X, Int Y) {
 
   Int kind = 0, owner = te_nasi;
   if (X == mochi_man_x && Y >= kManHandFirstRow && Y <= kManHandLastRow) {
-    kind = Y - mochi_man_gyou;
+    kind = board::man_hand_kind(Y);
     if (mochi_man[kind] <= 0) return;
     owner = man_te;
   } else if (X == mochi_com_x && Y >= kComHandFirstRow && Y <= kComHandLastRow) {
-    kind = mochi_com_gyou - Y;
+    kind = board::com_hand_kind(Y);
     if (mochi_com[kind] <= 0) return;
     owner = com_te;
   } else {

@@ -3,7 +3,7 @@
 // Shift-JIS, as the game always has; a file saved as UTF-8 reads as well.
 #include <fstream>
 
-#include "shell/Form1.h"
+#include "shell/BoardTerms.h"
 
 namespace {
 
@@ -164,8 +164,8 @@ void Form1::SIDOU_Click() {
     // Every guidance outline goes at once.
     描画_将棋盤桝();
     for (Int k = 1; k <= mochi_max; ++k) {
-      描画_桝輪郭(iro_waku, mochi_com_x, static_cast<Int>(mochi_com_gyou - k));
-      描画_桝輪郭(iro_waku, mochi_man_x, static_cast<Int>(k + mochi_man_gyou));
+      描画_桝輪郭(iro_waku, mochi_com_x, board::com_hand_row(k));
+      描画_桝輪郭(iro_waku, mochi_man_x, board::man_hand_row(k));
     }
     win.SetChecked(Menu::SIDOU, false);
     sidou = nasi;
