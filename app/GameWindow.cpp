@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QStyle>
 #include <QThread>
 #include <QTime>
 #include <cmath>
@@ -44,15 +49,15 @@ const MenuEntry kMenus[] = {
     {Menu::LEVEL3, Menu::LEVEL, "LEVEL3", true, nullptr},
     {Menu::OWARI, Menu::TAIKYOKU, "終わり", false, &Form1::OWARI_Click},
     {Menu::STOP, kTop, "局面", false, &Form1::STOP_Click},
-    {Menu::CANCEL, Menu::STOP, "最初", false, nullptr},
-    {Menu::REVERSE, Menu::STOP, "反転", false, nullptr},
-    {Menu::REPLAY, Menu::STOP, "戻", false, nullptr},
-    {Menu::AFTER, Menu::STOP, "進", false, nullptr},
+    {Menu::CANCEL, Menu::STOP, "最初", false, &Form1::CANCEL_Click},
+    {Menu::REVERSE, Menu::STOP, "反転", false, &Form1::REVERSE_Click},
+    {Menu::REPLAY, Menu::STOP, "戻", false, &Form1::REPLAY_Click},
+    {Menu::AFTER, Menu::STOP, "進", false, &Form1::AFTER_Click},
     {Menu::LBEL_UP, Menu::STOP, "▲", false, nullptr},
     {Menu::LEBEL_DOWN, Menu::STOP, "▼", false, nullptr},
     {Menu::KIFU, kTop, "棋譜", false, nullptr},
-    {Menu::KIFU_READ, Menu::KIFU, "読込", false, nullptr},
-    {Menu::KIFU_WRITE, Menu::KIFU, "書込", false, nullptr},
+    {Menu::KIFU_READ, Menu::KIFU, "読込", false, &Form1::KIFU_READ_Click},
+    {Menu::KIFU_WRITE, Menu::KIFU, "書込", false, &Form1::KIFU_WRITE_Click},
     {Menu::OPTION, kTop, "ｵﾌﾟｼｮﾝ", false, &Form1::OPTION_Click},
     {Menu::HAIKEI_GA, Menu::OPTION, "背景画", false, nullptr},
     {Menu::MIDORI, Menu::HAIKEI_GA, "緑", true, &Form1::MIDORI_Click},
@@ -66,26 +71,50 @@ const MenuEntry kMenus[] = {
     {Menu::VER, kTop, "その他", false, &Form1::VER_Click},
 };
 
-// The record dialog and file picker: where each control sits, in twips, and its caption.
+// The record dialog and file picker: where each control sits, in twips, its caption and the
+// game's handler of its event (a change of volume, entering a folder, a click on a file, the
+// button).
 struct ControlEntry {
   Control id;
   double left, top, width, height;
   const char* caption;
+  void (Form1::*handler)();
 };
 const ControlEntry kControls[] = {
-    {Control::Label1_3, 120, 2400, 855, 255, "対 局 名："},
-    {Control::Label1_2, 120, 2640, 855, 255, "先    手 ："},
-    {Control::Label1_1, 120, 2880, 855, 255, "後    手 ："},
-    {Control::Label1_0, 120, 3120, 855, 255, "ﾌｧｲﾙ名 ："},
-    {Control::Text2, 960, 2400, 2295, 270, ""},
-    {Control::Text3, 960, 2640, 2295, 270, ""},
-    {Control::Text4, 960, 2880, 2295, 270, ""},
-    {Control::Text1, 960, 3120, 2295, 270, ""},
-    {Control::Command1, 3360, 3000, 855, 375, "RETURN"},
-    {Control::Drive1, 240, 360, 2535, 300, ""},
-    {Control::Dir1, 240, 600, 2535, 1710, ""},
-    {Control::File1, 240, 2280, 2535, 930, ""},
+    {Control::Label1_3, 120, 2400, 855, 255, "対 局 名：", nullptr},
+    {Control::Label1_2, 120, 2640, 855, 255, "先    手 ：", nullptr},
+    {Control::Label1_1, 120, 2880, 855, 255, "後    手 ：", nullptr},
+    {Control::Label1_0, 120, 3120, 855, 255, "ﾌｧｲﾙ名 ：", nullptr},
+    {Control::Text2, 960, 2400, 2295, 270, "", nullptr},
+    {Control::Text3, 960, 2640, 2295, 270, "", nullptr},
+    {Control::Text4, 960, 2880, 2295, 270, "", nullptr},
+    {Control::Text1, 960, 3120, 2295, 270, "", nullptr},
+    {Control::Command1, 3360, 3000, 855, 375, "RETURN", &Form1::Command1_Click},
+    {Control::Drive1, 240, 360, 2535, 300, "", &Form1::Drive1_Change},
+    {Control::Dir1, 240, 600, 2535, 1710, "", &Form1::Dir1_Change},
+    {Control::File1, 240, 2280, 2535, 930, "", &Form1::File1_Click},
 };
+const QString kRecordPattern = QStringLiteral("*.棋譜");
+constexpr int kPathRole = Qt::UserRole;  // a folder list item's full path
+const QString kIndent = QStringLiteral("  ");
+
+// The volumes that stand for drives: the root, the home folder and every mounted removable
+// medium.
+QStringList volumes() {
+  QStringList list{QDir::rootPath(), QDir::homePath()};
+  for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+    const QString root = v.rootPath();
+    for (const char* media : {"/media/", "/run/media/", "/mnt/"})
+      if (root.startsWith(QLatin1String(media)) && !list.contains(root)) list << root;
+  }
+  return list;
+}
+
+// Where the picker starts: the player's documents folder, else the home folder.
+QString start_folder() {
+  const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return !docs.isEmpty() && QFileInfo(docs).isDir() ? docs : QDir::homePath();
+}
 
 constexpr std::size_t at(Menu m) {
   return static_cast<std::size_t>(m);
@@ -157,6 +186,7 @@ void GameWindow::buildControls() {
   for (const ControlEntry& e : kControls) {
     QString caption = QString::fromUtf8(e.caption);
     QWidget* w = nullptr;
+    auto h = e.handler;
     switch (e.id) {
       case Control::Label1_0:
       case Control::Label1_1:
@@ -173,16 +203,35 @@ void GameWindow::buildControls() {
       case Control::Text4:
         w = new QLineEdit(surface_);
         break;
-      case Control::Command1:
-        w = new QPushButton(caption, surface_);
+      case Control::Command1: {
+        auto* button = new QPushButton(caption, surface_);
+        connect(button, &QPushButton::clicked, this, [this, h] { (form.*h)(); });
+        w = button;
         break;
-      case Control::Drive1:
-        w = new QComboBox(surface_);
+      }
+      case Control::Drive1: {
+        auto* combo = new QComboBox(surface_);
+        combo->addItems(volumes());
+        connect(combo, &QComboBox::activated, this, [this, h] { (form.*h)(); });
+        w = combo;
         break;
-      case Control::Dir1:
-      case Control::File1:
-        w = new QListWidget(surface_);
+      }
+      case Control::Dir1: {
+        // A double click (or Enter) enters a folder.
+        auto* list = new QListWidget(surface_);
+        connect(list, &QListWidget::itemActivated, this, [this, h](QListWidgetItem* item) {
+          if (SetPath(Control::Dir1, item->data(kPathRole).toString().toStdString()))
+            (form.*h)();
+        });
+        w = list;
         break;
+      }
+      case Control::File1: {
+        auto* list = new QListWidget(surface_);
+        connect(list, &QListWidget::itemClicked, this, [this, h] { (form.*h)(); });
+        w = list;
+        break;
+      }
       case Control::Count:
         break;
     }
@@ -191,6 +240,16 @@ void GameWindow::buildControls() {
     surface_->placeChild(w, QRectF(e.left, e.top, e.width, e.height), kControlFontPt);
     controls_[at(e.id)] = w;
   }
+  const std::string start = start_folder().toStdString();
+  SetPath(Control::Dir1, start);
+  SetPath(Control::File1, start);
+  auto* drives = qobject_cast<QComboBox*>(control(Control::Drive1));
+  int best = 0;  // the volume that holds the start folder
+  for (int i = 0; i < drives->count(); ++i)
+    if (QString::fromStdString(start).startsWith(drives->itemText(i)) &&
+        drives->itemText(i).size() > drives->itemText(best).size())
+      best = i;
+  drives->setCurrentIndex(best);
 }
 
 void GameWindow::updateEnabled(Menu m) {
@@ -403,6 +462,46 @@ std::string GameWindow::Text(Control c) {
     if (list->currentItem()) t = list->currentItem()->text();
   }
   return t.toStdString();
+}
+
+bool GameWindow::SetPath(Control c, const std::string& path) {
+  auto* list = qobject_cast<QListWidget*>(control(c));
+  const QString folder = QDir::cleanPath(QString::fromStdString(path));
+  const QDir dir(folder);
+  if (list == nullptr || folder.isEmpty() || !dir.exists() || !dir.isReadable()) return false;
+  list->clear();
+  if (c == Control::File1) {
+    for (const QString& name : dir.entryList({kRecordPattern}, QDir::Files, QDir::Name))
+      list->addItem(name);
+  } else {
+    // The folder's path from the root, one line a level, then its subfolders.
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirIcon);
+    QStringList levels = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString level = QDir::rootPath();
+    list->addItem(new QListWidgetItem(open, level));
+    list->item(0)->setData(kPathRole, level);
+    for (int i = 0; i < levels.size(); ++i) {
+      level = QDir(level).filePath(levels[i]);
+      auto* item = new QListWidgetItem(open, kIndent.repeated(i + 1) + levels[i]);
+      item->setData(kPathRole, level);
+      list->addItem(item);
+    }
+    list->setCurrentRow(list->count() - 1);
+    const QString inner = kIndent.repeated(levels.size() + 1);
+    for (const QString& name :
+         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+      auto* item = new QListWidgetItem(closed, inner + name);
+      item->setData(kPathRole, dir.filePath(name));
+      list->addItem(item);
+    }
+  }
+  paths_[at(c)] = folder.toStdString();
+  return true;
+}
+
+std::string GameWindow::Path(Control c) {
+  return paths_[at(c)];
 }
 
 // ---- Events ----------------------------------------------------------------------------------

@@ -61,6 +61,8 @@ class GameWindow : public QMainWindow, public Window {
   void SetVisible(Control c, bool visible) override;
   void SetText(Control c, const std::string& text) override;
   std::string Text(Control c) override;
+  bool SetPath(Control c, const std::string& path) override;
+  std::string Path(Control c) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -84,4 +86,5 @@ class GameWindow : public QMainWindow, public Window {
   std::array<bool, static_cast<std::size_t>(Menu::Count)> wanted_enabled_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> bound_{};
   std::array<QWidget*, static_cast<std::size_t>(Control::Count)> controls_{};
+  std::array<std::string, static_cast<std::size_t>(Control::Count)> paths_{};  // Dir1, File1
 };

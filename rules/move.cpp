@@ -183,3 +183,17 @@ Int Form1::取得_持盤駒(Int kind, Int side) {
   if (!board::is_hand_kind(kind)) return 0;
   return side == man_te ? -kHandCode[kind] : kHandCode[kind];
 }
+
+void Form1::調査_移動結果(long n, Int& X, Int& Y, Int& piece) {
+  if (n < 1 || static_cast<size_t>(n) >= kifu_ban.size()) return;
+  for (Int x = 1; x <= ban_max; ++x)
+    for (Int y = 1; y <= ban_max; ++y) {
+      const Int after = kifu_ban[n][x][y];
+      if (after != kifu_ban[n - 1][x][y] && after != kara) {
+        X = x;
+        Y = y;
+        piece = after;
+        return;
+      }
+    }
+}

@@ -108,7 +108,7 @@ void Form1::消去_打手(Int side) {
   }
 }
 
-void Form1::描画_手数(Int count) {
+void Form1::描画_手数(long count) {
   for (Int c = kCountFirstTile; c <= kCountLastTile; ++c) 描画_絵(haikei, c, kCountRow);
   描画_桝輪郭(iro_haikei, kCountEdgeColumn, kCountRow);
   // Wider counts start further left so that their right edges stay in place.

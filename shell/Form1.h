@@ -2,8 +2,11 @@
 // Definitions live by subject in shell/, rules/, com/, screen/ and kifu/.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "shell/Sound.h"
 #include "shell/Window.h"
@@ -134,7 +137,7 @@ class Form1 {
   Int shouri_te = te_nasi;
   Int taikyoku_mode = mode_man;
   Int kifu_mode = nasi;
-  Int tesuu = 0;
+  long tesuu = 0;  // a loaded record may hold more moves than 16 bits count
   Int level = 3;
   Int hande_level = 0;
   Int hande_settei = nasi;
@@ -189,22 +192,25 @@ class Form1 {
   Int man_nigemiti[10][10] = {};
 
   // ---- Move record: snapshot n is the position before move n + 1 ----------------------------
-  static constexpr Int kifu_max = 500;
-  Int kifu_ban[kifu_max + 1][10][10] = {};
-  Int kifu_mochi_man[kifu_max + 1][8] = {};
-  Int kifu_mochi_com[kifu_max + 1][8] = {};
-  Int kifu_huu_man[kifu_max + 1][10][10] = {};
-  Int kifu_huu_com[kifu_max + 1][10][10] = {};
-  Int kifu_huu_mochi_man[kifu_max + 1][8] = {};
-  Int kifu_huu_mochi_com[kifu_max + 1][8] = {};
-  Single kifu_jikan_man_mae[kifu_max + 1] = {};
-  Single kifu_jikan_man_ato[kifu_max + 1] = {};
-  Single kifu_jikan_com_mae[kifu_max + 1] = {};
-  Single kifu_jikan_com_ato[kifu_max + 1] = {};
-  Int kifu_koma[kifu_max + 1] = {};  // code that move n placed
-  Int kifu_tesuu = 0;
-  Int kifu_saigo = 0;
+  // Each array grows with the record; 記録_確保 keeps them the same length.
+  using 盤面 = std::array<std::array<Int, 10>, 10>;
+  using 持駒 = std::array<Int, 8>;
+  std::vector<盤面> kifu_ban;
+  std::vector<持駒> kifu_mochi_man;
+  std::vector<持駒> kifu_mochi_com;
+  std::vector<盤面> kifu_huu_man;
+  std::vector<盤面> kifu_huu_com;
+  std::vector<持駒> kifu_huu_mochi_man;
+  std::vector<持駒> kifu_huu_mochi_com;
+  std::vector<Single> kifu_jikan_man_mae;
+  std::vector<Single> kifu_jikan_man_ato;
+  std::vector<Single> kifu_jikan_com_mae;
+  std::vector<Single> kifu_jikan_com_ato;
+  std::vector<Int> kifu_koma;  // code that move n placed
+  long kifu_tesuu = 0;
+  long kifu_saigo = 0;
   std::string kifu_gyou;
+  std::istream* kifu_in = nullptr;  // the record file being read
 
   // ==== shell/: start-up, new game, shutdown, input ============================================
   void Form_Load();
@@ -250,6 +256,7 @@ class Form1 {
   void 調査_2歩フラグ設定();
   Int 調査_持駒数(Int side);
   Int 取得_持盤駒(Int kind, Int side);
+  void 調査_移動結果(long n, Int& X, Int& Y, Int& piece);
   void 駒処理_封(Int X, Int Y);
   void 駒処理_開放(Int side);
   void 勢力調査();
@@ -296,7 +303,7 @@ class Form1 {
   void 消去_全_アイコン();
   void 描画_打手(Int side, double column, double row);
   void 消去_打手(Int side);
-  void 描画_手数(Int count);
+  void 描画_手数(long count);
   void 描画_文字列(double column, double row, Int key, Int colour, Int size);
   void 描画_レベル(Int level);
   void 描画_ハンデレベル(Int rank);
@@ -311,12 +318,33 @@ class Form1 {
   Single 調査_経過秒(Single start, Single now);
   void Timer1_Timer();
 
-  // ==== kifu/: move record and record dialog ====================================================
+  // ==== kifu/: move record, record files, replay and reversal ==================================
   void 手順保存(Int 元X, Int 元Y, Int 先X, Int 先Y, Int 元駒, Int 先駒, Single 前秒M, Single 後秒M,
                 Single 前秒C, Single 後秒C);
+  void 記録_確保(long n);
+  void 記録_局面保存(long n);
+  void 記録_局面復元(long n);
+  void 記録_初期局面();
   void 描画_可視(bool drive, bool dir, bool file);
   void 描画_棋譜_IO(Int mode);
   void 描画_棋譜読込み部分消去();
+  void KIFU_WRITE_Click();
+  void Command1_Click();
+  void KIFU_READ_Click();
+  void Drive1_Change();
+  void Dir1_Change();
+  void File1_Click();
+  std::string 変換_棋譜ファイル();
+  void 読込_棋譜(std::istream& in);
+  Int 読込_棋譜ファイル(std::string& buffer);
+  double 取得_棋譜のX座標(const std::string& text);
+  void AFTER_Click();
+  void REPLAY_Click();
+  void CANCEL_Click();
+  void REVERSE_Click();
+
+  // ==== com/: the side swap, which board reversal shares with the computer player =============
+  void COM_MAN_入替処理();
 
  private:
   // Board input, by kind of click.
@@ -327,6 +355,7 @@ class Form1 {
   bool 手番の駒(Int code) const;
   void 手番_計時再開();
   void 音楽_切替(std::int32_t music);
+  void 手番_交代();
 
   void 背景_選択(Int code);
   void 既定値_適用();

@@ -214,4 +214,13 @@ class Window {
   virtual void SetVisible(Control c, bool visible) = 0;
   virtual void SetText(Control c, const std::string& text) = 0;
   virtual std::string Text(Control c) = 0;
+
+  // The file picker. Drive1's text is the chosen volume's folder, File1's the clicked file's
+  // name. Dir1 lists a folder's path and subfolders, File1 its "*.棋譜" files: setting the path
+  // of either lists that folder (again); false, and the list unchanged, when it cannot be read.
+  // The window calls Drive1_Change, Dir1_Change, File1_Click and Command1_Click when the
+  // player picks a volume, enters a folder, clicks a file or presses the button; the game's
+  // own changes of path call nothing.
+  virtual bool SetPath(Control c, const std::string& path) = 0;
+  virtual std::string Path(Control c) = 0;
 };

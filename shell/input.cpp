@@ -135,7 +135,7 @@ void Form1::クリック_移動(Int button, Int X, Int Y) {
   描画_手数(tesuu);
   if (調査_駒成(sk[kFromX], sk[kFromY], X, Y, sk[kPiece]) == ari && button == button_migi)
     sk[kPiece] = nari_koma;
-  if (kifu_tesuu >= 0 && kifu_tesuu <= kifu_max) kifu_koma[kifu_tesuu] = sk[kPiece];
+  if (kifu_tesuu >= 0) kifu_koma[kifu_tesuu] = sk[kPiece];
 
   sentaku = 0;
   描画_桝輪郭(iro_waku, sk[kFromX], sk[kFromY]);

@@ -4,41 +4,36 @@
 #include <fstream>
 
 #include "shell/BoardTerms.h"
+#include "shell/Encoding.h"
 
 namespace {
 
-struct Word {
-  const char* utf8;
-  const char* sjis;
-};
-constexpr Word kBackgroundKey{"背景画", "\x94\x77\x8C\x69\x89\xE6"};
-constexpr Word kGuidanceKey{"移動指導", "\x88\xDA\x93\xAE\x8E\x77\x93\xB1"};
-constexpr Word kElapsedKey{"経過時間", "\x8C\x6F\x89\xDF\x8E\x9E\x8A\xD4"};
-constexpr Word kMusicKey{"BGM", "BGM"};
+constexpr const char* kBackgroundKey = "背景画";
+constexpr const char* kGuidanceKey = "移動指導";
+constexpr const char* kElapsedKey = "経過時間";
+constexpr const char* kMusicKey = "BGM";
 constexpr const char* kOn = "ON";
 constexpr const char* kOff = "OFF";
 constexpr const char* kLineEnd = "\r\n";
 
 struct Background {
-  Word name;
+  const char* name;
   Int code;
   Menu menu;
 };
 // In the order the file is written: the first checked background wins.
 constexpr Background kBackgrounds[] = {
-    {{"緑", "\x97\xCE"}, Form1::haikei_midori, Menu::MIDORI},
-    {{"竹", "\x92\x7C"}, Form1::haikei_take, Menu::TAKE},
-    {{"畳", "\x8F\xF4"}, Form1::haikei_tatami, Menu::TATAMI},
-    {{"宇宙", "\x89\x46\x92\x88"}, Form1::haikei_uchu, Menu::UCHU},
-    {{"煉瓦", "\x97\xF9\x8A\xA2"}, Form1::haikei_renga, Menu::RENGA},
+    {"緑", Form1::haikei_midori, Menu::MIDORI},   {"竹", Form1::haikei_take, Menu::TAKE},
+    {"畳", Form1::haikei_tatami, Menu::TATAMI},   {"宇宙", Form1::haikei_uchu, Menu::UCHU},
+    {"煉瓦", Form1::haikei_renga, Menu::RENGA},
 };
 
-bool is(const std::string& text, const Word& w) {
-  return text == w.utf8 || text == w.sjis;
+bool is(const std::string& text, const char* word) {
+  return text == word || text == sjis::from_utf8(word);
 }
 
-std::string line(const Word& key, const char* value) {
-  return std::string(key.sjis) + "=" + value + kLineEnd;
+std::string line(const char* key, const char* value) {
+  return sjis::from_utf8(std::string(key) + "=" + value) + kLineEnd;
 }
 
 // Writes the whole file; false when it could not be written.
@@ -50,7 +45,7 @@ bool write_file(const std::string& path, const std::string& text) {
   return !out.fail();
 }
 
-const std::string kDefaultFile = line(kBackgroundKey, kBackgrounds[0].name.sjis) +
+const std::string kDefaultFile = line(kBackgroundKey, kBackgrounds[0].name) +
                                  line(kGuidanceKey, kOff) + line(kElapsedKey, kOn) +
                                  line(kMusicKey, kOn);
 
@@ -106,7 +101,7 @@ void Form1::書込_環境設定ファイル() {
   std::string text;
   for (const Background& b : kBackgrounds)
     if (win.Checked(b.menu)) {
-      text += line(kBackgroundKey, b.name.sjis);
+      text += line(kBackgroundKey, b.name);
       break;
     }
   text += line(kGuidanceKey, win.Checked(Menu::SIDOU) ? kOn : kOff);

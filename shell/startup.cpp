@@ -55,13 +55,6 @@ void Form1::初期設定() {
   win.ShowImage(Image::Image1, false);
   win.ShowImage(Image::Image2, false);
   消去_全_アイコン();
-  // The record starts afresh: the first snapshot's hands and seals.
-  for (Int k = 1; k <= mochi_max; ++k) {
-    kifu_mochi_man[1][k] = 0;
-    kifu_mochi_com[1][k] = 0;
-    kifu_huu_mochi_man[1][k] = nasi;
-    kifu_huu_mochi_com[1][k] = nasi;
-  }
   sentaku = 0;
 
   for (Int k = 1; k <= mochi_max; ++k) {
@@ -75,9 +68,6 @@ void Form1::初期設定() {
       ban[x][y] = kara;
       huu_man[x][y] = nasi;
       huu_com[x][y] = nasi;
-      kifu_ban[1][x][y] = kara;
-      kifu_huu_man[1][x][y] = nasi;
-      kifu_huu_com[1][x][y] = nasi;
     }
 
   初期配置();
@@ -88,6 +78,7 @@ void Form1::初期設定() {
     if (mochi_com[k] > 0) mochi_com_kei += mochi_com[k];
     if (mochi_man[k] > 0) mochi_man_kei += mochi_man[k];
   }
+  記録_初期局面();
 
   画面_再描画();
 }
@@ -119,6 +110,7 @@ void Form1::START_Click() {
   if (win.Checked(Menu::KEIKA)) win.SetTimerEnabled(true);
   taikyoku_mode = mode_man;
   if (teban == te_nasi || tesuu == 0) {
+    if (teban == te_nasi) kifu_saigo = 0;  // the last game's record ends with it
     man_te = te_sente;
     com_te = te_gote;
     teban = man_te;

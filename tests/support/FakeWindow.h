@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ struct Call {
     End,
     Visible,
     SetText,
+    SetPath,
     Play,
     PlayLooping,
     Stop,
@@ -62,6 +64,7 @@ class FakeWindow : public Window, public SoundLibrary {
   bool image_visible[static_cast<int>(Image::Count)] = {};
   std::string texts[static_cast<int>(Control::Count)];
   bool control_visible[static_cast<int>(Control::Count)] = {};
+  std::string paths[static_cast<int>(Control::Count)];  // Dir1 and File1; any real folder reads
 
   FakeWindow() {
     for (bool& e : enabled) e = true;
@@ -215,6 +218,19 @@ class FakeWindow : public Window, public SoundLibrary {
     add(std::move(r));
   }
   std::string Text(Control c) override { return texts[static_cast<int>(c)]; }
+  bool SetPath(Control c, const std::string& path) override {
+    Call r;
+    r.kind = Call::SetPath;
+    r.control = c;
+    r.text = path;
+    std::error_code e;
+    const bool ok = std::filesystem::is_directory(path, e);
+    if (ok) paths[static_cast<int>(c)] = path;
+    r.flag = ok;
+    add(std::move(r));
+    return ok;
+  }
+  std::string Path(Control c) override { return paths[static_cast<int>(c)]; }
 
   // ---- SoundLibrary ------------------------------------------------------------------------
   void dsPlay(std::int32_t b) override {
