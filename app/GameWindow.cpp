@@ -220,8 +220,7 @@ void GameWindow::buildControls() {
         // A double click (or Enter) enters a folder.
         auto* list = new QListWidget(surface_);
         connect(list, &QListWidget::itemActivated, this, [this, h](QListWidgetItem* item) {
-          if (SetPath(Control::Dir1, item->data(kPathRole).toString().toStdString()))
-            (form.*h)();
+          if (SetPath(Control::Dir1, item->data(kPathRole).toString().toStdString())) (form.*h)();
         });
         w = list;
         break;

@@ -46,9 +46,9 @@ void each_field(F& f, long n, Visit&& visit) {
 }
 
 // The codes a square may hold; anything else reads as an empty square.
-constexpr Int kPieces[] = {F::com_hu,  F::com_hu_nari,  F::com_kyou,   F::com_kyou_nari,
-                           F::com_kei, F::com_kei_nari, F::com_gin,    F::com_gin_nari,
-                           F::com_kin, F::com_kaku,     F::com_kaku_nari, F::com_sya,
+constexpr Int kPieces[] = {F::com_hu,       F::com_hu_nari,  F::com_kyou,      F::com_kyou_nari,
+                           F::com_kei,      F::com_kei_nari, F::com_gin,       F::com_gin_nari,
+                           F::com_kin,      F::com_kaku,     F::com_kaku_nari, F::com_sya,
                            F::com_sya_nari, F::com_ou};
 long square_code(long code) {
   for (Int p : kPieces)
@@ -128,8 +128,8 @@ struct Header {
   double left_shift, top;
   Int colour;
 };
-constexpr Header kHeaders[] = {{3000, 6350, F::iro_aka}, {0, 100, F::iro_siro},
-                               {0, 6350, F::iro_siro}};
+constexpr Header kHeaders[] = {
+    {3000, 6350, F::iro_aka}, {0, 100, F::iro_siro}, {0, 6350, F::iro_siro}};
 constexpr Int kHeaderSize = 12;
 // A header of this many characters starts this many columns right of the grid's origin; each
 // five characters more start one column further left.
@@ -201,7 +201,8 @@ Int Form1::読込_棋譜ファイル(std::string& buffer) {
     if (ch == '\r' || ch == '\n') break;
     if (line.size() < kLineLimit) line += ch;
   }
-  if (Traits::to_char_type(c) == '\r' && Traits::eq_int_type(in->sgetc(), Traits::to_int_type('\n')))
+  if (Traits::to_char_type(c) == '\r' &&
+      Traits::eq_int_type(in->sgetc(), Traits::to_int_type('\n')))
     in->sbumpc();
   buffer = std::move(line);
   return ari;
@@ -212,6 +213,6 @@ double Form1::取得_棋譜のX座標(const std::string& text) {
   const auto chars = std::count_if(text.begin(), text.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
   });
-  return ban_x0 + masu_w * ((kHeaderChars - static_cast<double>(chars)) / kCharsPerColumn +
-                            kHeaderColumns);
+  return ban_x0 +
+         masu_w * ((kHeaderChars - static_cast<double>(chars)) / kCharsPerColumn + kHeaderColumns);
 }

@@ -1,9 +1,9 @@
 // Conversions through the C library's iconv, which knows code page 932.
+#include "shell/Encoding.h"
+
 #include <iconv.h>
 
 #include <cerrno>
-
-#include "shell/Encoding.h"
 
 namespace {
 

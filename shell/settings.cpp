@@ -23,8 +23,8 @@ struct Background {
 };
 // In the order the file is written: the first checked background wins.
 constexpr Background kBackgrounds[] = {
-    {"緑", Form1::haikei_midori, Menu::MIDORI},   {"竹", Form1::haikei_take, Menu::TAKE},
-    {"畳", Form1::haikei_tatami, Menu::TATAMI},   {"宇宙", Form1::haikei_uchu, Menu::UCHU},
+    {"緑", Form1::haikei_midori, Menu::MIDORI}, {"竹", Form1::haikei_take, Menu::TAKE},
+    {"畳", Form1::haikei_tatami, Menu::TATAMI}, {"宇宙", Form1::haikei_uchu, Menu::UCHU},
     {"煉瓦", Form1::haikei_renga, Menu::RENGA},
 };
 

@@ -1,0 +1,259 @@
+// Record files: the bytes written, the refusals of 書込, a game saved and loaded back, and
+// files that are not records.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+
+#include "support/Records.h"
+
+namespace {
+
+using F = Form1;
+constexpr Int R = F::button_migi;
+
+struct Kifu : ::testing::Test {
+  RecordGame g;
+};
+
+// Two people play captures, promotions, a drop and spells on a board piece and a hand kind.
+void play_eventful_game(RecordGame& g) {
+  g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+  g->START_Click();
+  g.move(3, 7, 3, 6, 12.5);
+  g.click(F::button_hidari, 2, 8);  // △ seals the lower bishop
+  g.move(7, 3, 7, 4, 3.25);
+  g.move(9, 7, 9, 6, 1234.7);
+  g.move(1, 3, 1, 4, 2);
+  g.move(2, 8, 8, 2, 7, R);          // bishop takes bishop and promotes
+  g.move(7, 1, 8, 2, 4);             // silver takes the horse
+  g.click(F::button_hidari, -1, 2);  // ▲ seals the bishop in the upper hand
+  g.move(11, 8, 8, 4, 9);            // and drops its own
+  g.move(1, 4, 1, 5, 1);
+  g.move(8, 4, 6, 2, 5, R);  // the bishop enters the camp and promotes
+  g.move(9, 3, 9, 4, 6);
+}
+
+TEST_F(Kifu, LinesAreByteExact) {
+  F& f = *g;
+  f.man_te = F::te_gote;
+  f.記録_局面保存(1);  // the initial position
+  f.kifu_mochi_man[1][1] = 12;
+  f.kifu_mochi_com[1][7] = 3;
+  f.kifu_huu_man[1][5][9] = F::ari;
+  f.kifu_huu_mochi_com[1][6] = F::ari;
+  f.kifu_jikan_man_mae[1] = 5;
+  f.kifu_jikan_man_ato[1] = 1234.7f;
+  f.kifu_jikan_com_ato[1] = 99.9f;
+  f.kifu_saigo = 1;
+  g.set_text(Control::Text2, "名局");
+  g.set_text(Control::Text3, "先手太郎");
+  g.set_text(Control::Text4, "後手");
+  g.save("a");
+  EXPECT_EQ(g.last_message(), "棋譜を書き込みました");
+  const std::string file = g.read("a.棋譜");
+  const std::string headers =
+      "\x96\xBC\x8B\xC7\r\n\x90\xE6\x8E\xE8\x91\xBE\x98\x59\r\n\x8C\xE3\x8E\xE8\r\n";
+  ASSERT_EQ(file.size(), headers.size() + 534 + 2);
+  EXPECT_EQ(file.substr(0, headers.size()), headers)
+      << "title, then 先手 above when the player moves second";
+  const std::string line = file.substr(headers.size());
+  struct {
+    size_t at;
+    const char* text;
+  } expected[] = {
+      {0, "  20   0  10   0   0   0 -10   0 -20"},    // column 1, rows 1 to 9
+      {36, "  30 130  10   0   0   0 -10-120 -30"},   // column 2
+      {144, " 140   0  10   0   0   0 -10   0-140"},  // column 5
+      {324, "C0000000000003"},                        // hands: 12 pawns, 3 rooks
+      {426, "10"},                                    // the seal on the lower king (5, 9)
+      {500, "00000000000100"},                        // the upper hand's bishop is sealed
+      {514, "    5 1234    0   99\r\n"},              // the clocks, whole seconds
+  };
+  for (const auto& e : expected) EXPECT_EQ(line.substr(e.at, std::strlen(e.text)), e.text) << e.at;
+  EXPECT_EQ(std::count(line.begin() + 338, line.begin() + 514, '1'), 2);
+}
+
+TEST_F(Kifu, RefusalsWriteNothing) {
+  struct {
+    const char* name;
+    void (*setup)(F&);
+    const char* message;
+    const char* title;
+  } cases[] = {
+      {"a", [](F& f) { f.hanten = F::ari; }, "反転後は書き込みできません", "棋譜書込"},
+      {"a", [](F& f) { f.hande_settei = F::ari; }, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません",
+       "棋譜書込"},
+      {"", [](F& f) { f.kifu_saigo = 1; }, "ﾌｧｲﾙ名が入力されていません", "  "},
+      {"a", [](F& f) { f.kifu_saigo = 0; }, "保存するデータがありません", "棋譜保存"},
+      {"../a", [](F&) {}, "このﾌｧｲﾙ名は使えません\r\rﾌｧｲﾙ名に「/」「\\」や制御文字は使えません",
+       "棋譜保存"},
+      {"a\\b", [](F&) {}, "このﾌｧｲﾙ名は使えません\r\rﾌｧｲﾙ名に「/」「\\」や制御文字は使えません",
+       "棋譜保存"},
+      {"..", [](F&) {}, "このﾌｧｲﾙ名は使えません\r\r「.」だけのﾌｧｲﾙ名は使えません", "棋譜保存"},
+      {"...", [](F&) {}, "このﾌｧｲﾙ名は使えません\r\r「.」だけのﾌｧｲﾙ名は使えません", "棋譜保存"},
+      {"x\ty", [](F&) {}, "このﾌｧｲﾙ名は使えません\r\rﾌｧｲﾙ名に「/」「\\」や制御文字は使えません",
+       "棋譜保存"},
+  };
+  for (const auto& c : cases) {
+    RecordGame h;
+    h->記録_局面保存(1);
+    h->kifu_saigo = 1;
+    c.setup(*h);
+    h.save(c.name);
+    ASSERT_FALSE(h.w.messages().empty()) << c.name;
+    EXPECT_EQ(h.w.messages().back().text, c.message) << c.name;
+    EXPECT_EQ(h.w.messages().back().title, c.title) << c.name;
+    EXPECT_TRUE(std::filesystem::is_empty(h.dir)) << c.name;
+  }
+  RecordGame h;
+  h->記録_局面保存(1);
+  h->kifu_saigo = 1;
+  h.save(std::string(250, 'x'));
+  EXPECT_EQ(h.last_message(), "このﾌｧｲﾙ名は使えません\r\rﾌｧｲﾙ名が長すぎます");
+  EXPECT_TRUE(std::filesystem::is_empty(h.dir));
+}
+
+TEST_F(Kifu, AFailedWriteKeepsTheOldFileAndTheDialog) {
+  g.write("old.棋譜", "keep");
+  g->記録_局面保存(1);
+  g->kifu_saigo = 1;
+  g.set_text(Control::Text2, "名局");
+  // Files may grow to 100 bytes only: the move line does not fit.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit was{};
+  getrlimit(RLIMIT_FSIZE, &was);
+  rlimit small = was;
+  small.rlim_cur = 100;
+  setrlimit(RLIMIT_FSIZE, &small);
+  g.save("old");
+  setrlimit(RLIMIT_FSIZE, &was);
+  EXPECT_EQ(g.read("old.棋譜"), "keep");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(g.dir), {}), 1) << "no leftovers";
+  const Call box = g.w.messages().back();
+  EXPECT_EQ(box.title, "棋譜保存");
+  EXPECT_EQ(box.text.rfind("棋譜を書き込めませんでした\r\r", 0), 0u);
+  EXPECT_NE(box.text.find(std::strerror(EFBIG)), std::string::npos);
+  EXPECT_TRUE(g.w.control_visible[static_cast<int>(Control::Text1)]);
+  EXPECT_EQ(g.w.Text(Control::Text2), "名局");
+
+  g.w.paths[static_cast<int>(Control::File1)] = (g.dir / "gone").string();
+  g->Command1_Click();
+  EXPECT_NE(g.last_message().find(std::strerror(ENOENT)), std::string::npos);
+}
+
+TEST_F(Kifu, ASavedGameLoadsBackWhole) {
+  play_eventful_game(g);
+  ASSERT_EQ(g->kifu_saigo, 9);
+  g.save("game");
+  const std::string file = g.read("game.棋譜");
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 12);
+
+  RecordGame h;
+  h.write("game.棋譜", file);
+  h.load("game.棋譜");
+  ASSERT_EQ(h->kifu_saigo, 9);
+  EXPECT_EQ(h->kifu_mode, F::ari);
+  auto m = h.w.messages();
+  ASSERT_EQ(m.size(), 2u);
+  EXPECT_EQ(m[0].text, " 読み込みました");
+  EXPECT_EQ(m[1].text, "棋譜を '進 'で進めて下さい");
+  for (int n = 1; n <= 9; ++n) {
+    h->AFTER_Click();
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) {
+        EXPECT_EQ(h->ban[x][y], g->kifu_ban[n][x][y]);
+        EXPECT_EQ(h->huu_man[x][y], g->kifu_huu_man[n][x][y]);
+        EXPECT_EQ(h->huu_com[x][y], g->kifu_huu_com[n][x][y]);
+      }
+    for (int k = 1; k <= 7; ++k) {
+      EXPECT_EQ(h->mochi_man[k], g->kifu_mochi_man[n][k]);
+      EXPECT_EQ(h->mochi_com[k], g->kifu_mochi_com[n][k]);
+      EXPECT_EQ(h->huu_mochi_man[k], g->kifu_huu_mochi_man[n][k]);
+      EXPECT_EQ(h->huu_mochi_com[k], g->kifu_huu_mochi_com[n][k]);
+    }
+    EXPECT_EQ(h->jikan_man, std::trunc(g->kifu_jikan_man_ato[n]));
+    EXPECT_EQ(h->jikan_com, std::trunc(g->kifu_jikan_com_ato[n]));
+  }
+  EXPECT_EQ(h->ban[6][2], F::man_kaku_nari);
+  EXPECT_EQ(h->mochi_com[6], 1);
+  EXPECT_GT(h->jikan_man, 1234);
+}
+
+TEST_F(Kifu, LongGamesAndLargeHandsRoundTrip) {
+  g->START_Click();
+  for (int i = 0; i < 260; ++i) {  // both kings step back and forth: 520 moves
+    g.move(5, 9 - i % 2, 5, 8 + i % 2);
+    g.move(5, 1 + i % 2, 5, 2 - i % 2);
+    g.w.clear();
+  }
+  ASSERT_EQ(g->kifu_saigo, 519);
+  g->kifu_mochi_man[519][1] = 18;
+  g->kifu_mochi_com[519][2] = 35;
+  g.save("long");
+  RecordGame h;
+  h.write("long.棋譜", g.read("long.棋譜"));
+  h.load("long.棋譜");
+  ASSERT_EQ(h->kifu_saigo, 519);
+  EXPECT_EQ(h->kifu_mochi_man[519][1], 18);
+  EXPECT_EQ(h->kifu_mochi_com[519][2], 35);
+  EXPECT_EQ(h->kifu_ban[519][5][9], F::man_ou);
+  EXPECT_EQ(h->kifu_ban[518][5][8], F::man_ou);
+}
+
+TEST_F(Kifu, HeadersStandAroundTheBoard) {
+  g.write("h.棋譜", "abc\r\n\x8C\xE3\x8E\xE8\r\n名局\r\n");  // the last is UTF-8
+  g.load("h.棋譜");
+  std::vector<Call> texts;  // above and below the board
+  for (const Call& c : g.w.texts_printed())
+    if (c.y == 100 || c.y == 6350) texts.push_back(c);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].text, "abc");
+  EXPECT_DOUBLE_EQ(texts[0].x, 525);
+  EXPECT_EQ(texts[0].colour, F::iro_aka);
+  EXPECT_EQ(texts[1].text, "後手");
+  EXPECT_DOUBLE_EQ(texts[1].y, 100);
+  EXPECT_EQ(texts[2].text, "名局");
+  EXPECT_DOUBLE_EQ(texts[2].y, 6350);
+  EXPECT_EQ(g.last_message(), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+  EXPECT_EQ(g->kifu_mode, F::ari);
+  EXPECT_DOUBLE_EQ(g->取得_棋譜のX座標("1234567890123") - 3000, -465);
+}
+
+// What a square may hold, by magnitude.
+constexpr Int kSquares[] = {F::kara,          F::com_hu,       F::com_hu_nari,  F::com_kyou,
+                            F::com_kyou_nari, F::com_kei,      F::com_kei_nari, F::com_gin,
+                            F::com_gin_nari,  F::com_kin,      F::com_kaku,     F::com_kaku_nari,
+                            F::com_sya,       F::com_sya_nari, F::com_ou};
+
+// Every file in the folder of inputs that once broke the loader, or were made to: it loads,
+// holds only what a game can hold, and steps to its end and back.
+TEST(KifuBadFiles, LoadAndStepSafely) {
+  const std::filesystem::path folder = LUMINAK_BAD_RECORDS;
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    RecordGame g;
+    std::filesystem::copy_file(entry.path(), g.dir / "bad.棋譜");
+    g.load("bad.棋譜");
+    ++files;
+    for (long n = 1; n <= g->kifu_saigo; ++n) {
+      for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+          const Int c = static_cast<Int>(std::abs(g->kifu_ban[n][x][y]));
+          EXPECT_TRUE(std::count(std::begin(kSquares), std::end(kSquares), c)) << c;
+          EXPECT_TRUE(g->kifu_huu_man[n][x][y] == F::nasi || g->kifu_huu_man[n][x][y] == F::ari);
+        }
+      for (int k = 1; k <= 7; ++k) EXPECT_LE(g->kifu_mochi_com[n][k], 35);
+      EXPECT_GE(g->kifu_jikan_com_ato[n], 0);
+      g->AFTER_Click();
+    }
+    while (g->kifu_tesuu > 0) g->REPLAY_Click();
+    EXPECT_EQ(g->ban[5][9], F::man_ou) << entry.path() << ": move 0 is the initial position";
+  }
+  EXPECT_GT(files, 5);
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// 進, 戻, 最初 and 反転 on a game being played and on a loaded record; the file picker.
+#include <gtest/gtest.h>
+
+#include "support/Records.h"
+
+namespace {
+
+using F = Form1;
+
+struct Replay : ::testing::Test {
+  RecordGame g;
+  // Three moves of a two-person game: ▲ 7六歩, △ 3四歩, ▲ 2六歩.
+  void play_three() {
+    g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+    g->START_Click();
+    g.move(3, 7, 3, 6, 10);
+    g.move(7, 3, 7, 4, 20);
+    g.move(8, 7, 8, 6, 30);
+    g.w.clear();
+  }
+  Call last_box() const { return g.w.messages().back(); }
+  int sounds(int handle) const {
+    int n = 0;
+    for (const Call& c : g.w.of(Call::Play)) n += c.sound == handle;
+    return n;
+  }
+};
+
+TEST_F(Replay, StepForwardNeedsAGame) {
+  g->AFTER_Click();
+  EXPECT_EQ(last_box().text, "「対局」で始めて下さい");
+  EXPECT_EQ(last_box().title, "開始");
+  EXPECT_EQ(sounds(g->snd_kinsi), 1);
+}
+
+TEST_F(Replay, StepBackInAGameRestoresTheLastPositionButNotTheLatest) {
+  play_three();
+  g->REPLAY_Click();
+  EXPECT_EQ(g->ban[3][6], F::man_hu);
+  EXPECT_EQ(g->ban[8][7], F::man_hu) << "the last move is taken back";
+  EXPECT_EQ(g->tesuu, 2);
+  EXPECT_EQ(g->teban, F::te_sente);
+  EXPECT_FLOAT_EQ(g->jikan_man, 10) << "the clock before the move taken back";
+  EXPECT_FALSE(g.w.timer_on);
+  g->AFTER_Click();
+  EXPECT_EQ(last_box().text, "できません");
+  EXPECT_EQ(last_box().title, "進む");
+  EXPECT_EQ(sounds(g->snd_kinsi), 1);
+  for (int i = 0; i < 2; ++i) g->REPLAY_Click();
+  EXPECT_EQ(g->ban[3][7], F::man_hu);
+  g->REPLAY_Click();
+  EXPECT_EQ(last_box().text, "できません");
+  EXPECT_EQ(last_box().title, "戻る");
+}
+
+TEST_F(Replay, PlayingOnAfterAStepBackDropsTheLaterMoves) {
+  play_three();
+  g->REPLAY_Click();
+  g->REPLAY_Click();
+  g.move(2, 3, 2, 4);  // △ plays another move; the click first resumes the game
+  EXPECT_EQ(g.w.messages().front().text, "後手の番です");
+  EXPECT_EQ(g->kifu_saigo, 1);
+  EXPECT_EQ(g->kifu_tesuu, 2);
+  g.save("k");
+  const std::string file = g.read("k.棋譜");
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 4);
+}
+
+TEST_F(Replay, ARecordStepsBothWaysToItsEnd) {
+  play_three();
+  g.move(2, 3, 2, 4);
+  g.save("k");
+  RecordGame r;
+  r.write("k.棋譜", g.read("k.棋譜"));
+  r.load("k.棋譜");
+  for (int i = 0; i < 3; ++i) r->AFTER_Click();
+  EXPECT_EQ(r->ban[8][6], F::man_hu);
+  EXPECT_EQ(r->teban, F::te_gote);
+  r.w.clear();
+  r->AFTER_Click();
+  EXPECT_EQ(r.last_message(), "終わり");
+  EXPECT_TRUE(r.w.of(Call::Play).empty()) << "the end of a record is no error";
+  r->REPLAY_Click();
+  r->AFTER_Click();
+  EXPECT_EQ(r->ban[8][6], F::man_hu);
+  EXPECT_FLOAT_EQ(r->jikan_com, g->kifu_jikan_com_ato[3]);
+  EXPECT_FLOAT_EQ(r->jikan_man, g->kifu_jikan_man_ato[3]);
+  for (int i = 0; i < 3; ++i) r->REPLAY_Click();
+  EXPECT_EQ(r->ban[3][7], F::man_hu) << "move 0 is the initial position";
+  r->REVERSE_Click();
+  EXPECT_EQ(r.last_message(), "棋譜ﾓｰﾄﾞではできません");
+  EXPECT_EQ(r->ban[3][7], F::man_hu);
+}
+
+TEST_F(Replay, ReversalTurnsTheBoardAndEndsTheRecord) {
+  play_three();
+  g.click(F::button_hidari, 8, 6);  // △ seals a lower pawn
+  g->mochi_man[4] = 2;
+  g->REVERSE_Click();
+  EXPECT_EQ(g->ban[2][4], F::com_hu);
+  EXPECT_EQ(g->ban[5][9], F::man_ou);
+  EXPECT_EQ(g->huu_com[2][4], F::ari) << "the seal stays on its piece";
+  EXPECT_EQ(g->huu_man[8][6], F::nasi);
+  EXPECT_EQ(g->mochi_com[4], 2);
+  EXPECT_EQ(g->mochi_com_kei, 2);
+  EXPECT_EQ(g->teban, F::te_sente);
+  EXPECT_EQ(g->kifu_saigo, 0);
+  g.save("k");
+  EXPECT_EQ(g.last_message(), "反転後は書き込みできません");
+  g->REPLAY_Click();
+  EXPECT_EQ(g.last_message(), "できません");
+}
+
+TEST_F(Replay, StartingOverKeepsTheRecordUntilANewGame) {
+  play_three();
+  g->CANCEL_Click();
+  EXPECT_EQ(g->kifu_saigo, 2);
+  EXPECT_EQ(g->kifu_ban[2][7][4], F::com_hu);
+  EXPECT_EQ(g->teban, F::te_nasi);
+  g->AFTER_Click();
+  EXPECT_EQ(g.last_message(), "「対局」で始めて下さい");
+  g.save("k");
+  EXPECT_EQ(g.last_message(), "棋譜を書き込みました");
+  g->START_Click();
+  g->AFTER_Click();
+  EXPECT_EQ(g.last_message(), "できません") << "the last game's moves are not this game's";
+  EXPECT_EQ(g->ban[5][9], F::man_ou);
+}
+
+TEST_F(Replay, ThePickerFollowsTheChosenVolumeAndFolder) {
+  std::filesystem::create_directory(g.dir / "sub");
+  g->KIFU_READ_Click();
+  g.set_text(Control::Drive1, (g.dir / "sub").string());
+  g->Drive1_Change();
+  EXPECT_EQ(g.w.Path(Control::Dir1), (g.dir / "sub").string());
+  EXPECT_EQ(g.w.Path(Control::File1), (g.dir / "sub").string());
+  g.set_text(Control::Drive1, (g.dir / "no-medium").string());
+  g->Drive1_Change();
+  EXPECT_EQ(last_box().text, "ﾃﾞﾊﾞｲｽが準備できていません");
+  EXPECT_EQ(last_box().title, "ｴﾗｰ");
+  EXPECT_EQ(g.w.Path(Control::Dir1), (g.dir / "sub").string()) << "the folder list stays";
+}
+
+}  // namespace
