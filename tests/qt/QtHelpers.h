@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <memory>
 
 #include "app/GameWindow.h"
@@ -58,3 +62,21 @@ inline std::unique_ptr<GameWindow> started_window(const QString& assets = source
   settle();
   return w;
 }
+
+// Answers every message box that opens while it lives with OK (or Yes), keeping what it said.
+struct BoxRecorder {
+  QStringList texts, titles;
+  QTimer timer;
+  BoxRecorder() {
+    qt_app();
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || !box->isVisible()) return;
+      texts << box->text();
+      titles << box->windowTitle();
+      QAbstractButton* ok = box->button(QMessageBox::Ok);
+      (ok ? ok : box->button(QMessageBox::Yes))->click();
+    });
+    timer.start(10);
+  }
+};
