@@ -7,4 +7,5 @@ apt-get install -y -qq --no-install-recommends \
   g++ cmake make pkg-config \
   qt6-base-dev libgl-dev libsdl2-dev fonts-noto-cjk \
   libgtest-dev libgmock-dev libbenchmark-dev \
+  clang libclang-rt-14-dev \
   xvfb xauth >/dev/null
