@@ -425,6 +425,9 @@ void GameWindow::End() {
 // ---- Record dialog controls ------------------------------------------------------------------
 
 void GameWindow::SetVisible(Control c, bool visible) {
+  // A folder or file list that comes into view shows its folder as it is now.
+  if (visible && !controls_[at(c)]->isVisible() && !paths_[at(c)].empty())
+    SetPath(c, paths_[at(c)]);
   controls_[at(c)]->setVisible(visible);
 }
 

@@ -16,6 +16,8 @@
 namespace {
 
 constexpr Int kHeaderRow = 10;  // the row under the board where record headers stand
+// The tiles of that row that the window shows.
+constexpr Int kHeaderFirstTile = -3, kHeaderLastTile = 16;
 constexpr Control kDialog[] = {Control::Label1_0, Control::Label1_1, Control::Label1_2,
                                Control::Label1_3, Control::Text1,    Control::Text2,
                                Control::Text3,    Control::Text4,    Control::Command1};
@@ -78,14 +80,12 @@ void Form1::描画_棋譜_IO(Int mode) {
   for (Control c : kDialog) win.SetVisible(c, mode == 0);
 }
 
+// The whole row under the board goes, from the window's left edge to its right: a title
+// of four characters or more starts left of the upper hand's column.
 void Form1::描画_棋譜読込み部分消去() {
   描画_桝_数値();
-  描画_絵(haikei, mochi_com_x, kHeaderRow);
-  描画_絵(haikei, 0, kHeaderRow);
-  for (Int x = 1; x <= ban_max; ++x) {
-    描画_絵(haikei, x, kHeaderRow);
-    描画_桝輪郭(iro_haikei, x, ban_max);
-  }
+  for (Int c = kHeaderFirstTile; c <= kHeaderLastTile; ++c) 描画_絵(haikei, c, kHeaderRow);
+  for (Int x = 1; x <= ban_max; ++x) 描画_桝輪郭(iro_haikei, x, ban_max);
 }
 
 void Form1::KIFU_WRITE_Click() {

@@ -185,6 +185,11 @@ void Form1::読込_棋譜(std::istream& in) {
   }
   win.MsgBox(" 読み込みました", mb::OKOnly, "棋譜");
   win.MsgBox("棋譜を '進 'で進めて下さい", mb::OKOnly, "棋譜");
+  // 先手 is the side whose piece made the first move, whoever played this program last.
+  Int x = 0, y = 0, first = man_hu;
+  調査_移動結果(1, x, y, first);
+  man_te = first >= com_hu ? te_gote : te_sente;
+  com_te = static_cast<Int>(-man_te);
   teban = te_sente;
 }
 

@@ -221,6 +221,17 @@ TEST_F(Kifu, HeadersStandAroundTheBoard) {
   EXPECT_EQ(g.last_message(), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
   EXPECT_EQ(g->kifu_mode, F::ari);
   EXPECT_DOUBLE_EQ(g->取得_棋譜のX座標("1234567890123") - 3000, -465);
+
+  // A new game paints over the title, which starts left of the upper hand's column.
+  g->START_Click();
+  const auto& calls = g.w.calls;
+  auto last = [&](auto is) {
+    return std::find_if(calls.rbegin(), calls.rend(), is) - calls.rbegin();
+  };
+  EXPECT_LT(last([](const Call& c) {
+              return c.kind == Call::Paint && c.x == F::cell_x(-2) && c.y == F::cell_y(10);
+            }),
+            last([](const Call& c) { return c.kind == Call::Text && c.text == "abc"; }));
 }
 
 // What a square may hold, by magnitude.

@@ -75,7 +75,7 @@ TEST_F(Replay, ARecordStepsBothWaysToItsEnd) {
   r.load("k.棋譜");
   for (int i = 0; i < 3; ++i) r->AFTER_Click();
   EXPECT_EQ(r->ban[8][6], F::man_hu);
-  EXPECT_EQ(r->teban, F::te_gote);
+  EXPECT_EQ(r->teban, r->com_te) << "the upper side plays the fourth move";
   r.w.clear();
   r->AFTER_Click();
   EXPECT_EQ(r.last_message(), "終わり");
