@@ -188,6 +188,20 @@ class Form1 {
   Int com_ou_x = 0, com_ou_y = 0;
   Int man_nigemiti[10][10] = {};
 
+  // ---- Computer player: what its search remembers of the position before its candidates ----
+  Int ban_hozon[10][10] = {};
+  Int seiryoku_man_mae[10][10] = {};
+  Int seiryoku_com_mae[10][10] = {};
+  Int com_kougeki_x_mae[10][10] = {};
+  Int com_kougeki_y_mae[10][10] = {};
+  Int man_nigemiti_mae = 0;
+  Int mochi_com_kei_mae = 0;
+  Int kugi_man[10][10] = {};  // 1 where a lower piece is pinned to its king
+  Int kugi_com_umu = nasi;    // some upper piece is pinned to its king
+  Int kaku_nerai_man[10][10] = {};
+  Int idou_koma = 0;     // the candidate's piece before the move
+  Int man_ou_kyori = 0;  // king distance from the candidate's origin to the lower king
+
   // ---- Move record: snapshot n is the position before move n + 1 ----------------------------
   static constexpr Int kifu_max = 500;
   Int kifu_ban[kifu_max + 1][10][10] = {};
@@ -267,6 +281,25 @@ class Form1 {
   void 調査_王座標(Int side, Int& X, Int& Y);
   Int 調査_自王逃道();
 
+  // ==== com/: the computer player ==============================================================
+  void 調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_移動先X, Int& O_移動先Y, Int& O_元駒,
+                        Int& O_先駒);
+  void 調査_移動不可駒();
+  double 盤評価(Int target, Int PC, Int X, Int Y, Int X2, Int Y2);
+  Int 調査_移動可場所数(Int X, Int Y, Int piece);
+  Int 調査_周辺状況(Int X, Int Y);
+  Int 調査_桂狙い(Int X, Int Y);
+  Int 調査_香狙い(Int X, Int Y);
+  void 調査_持角狙座標();
+  double 盤評価_COM危険座標(Int PC, Int X2, Int Y2);
+  Int 盤評価_自角注意_COM(Int X2, Int Y2, Int PC);
+  Int 調査_自守駒MAN_直進駒(Int X, Int Y);
+  void COM_MAN_入替処理();
+  void 調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y);
+
+  // ==== shell/: the computer's turn ============================================================
+  void com_ban();
+
   // ==== screen/: board and pieces ==============================================================
   void 描画_絵(Int code, double column, double row);
   void 描画_駒(Int code, double column, double row);
@@ -327,6 +360,11 @@ class Form1 {
   bool 手番の駒(Int code) const;
   void 手番_計時再開();
   void 音楽_切替(std::int32_t music);
+
+  // The piece-specific terms that end 盤評価.
+  double 盤評価_駒別(double score, Int target, Int PC, Int X, Int Y, Int X2, Int Y2);
+  void 思考中_表示();
+  void 対局_COM準備();
 
   void 背景_選択(Int code);
   void 既定値_適用();

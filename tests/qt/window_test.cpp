@@ -462,13 +462,14 @@ TEST_F(WindowTest, OnlyTheBuiltCommandsAreEnabled) {
   EXPECT_TRUE(w->action(Menu::START)->isEnabled());
   EXPECT_TRUE(w->action(Menu::OWARI)->isEnabled());
   EXPECT_TRUE(w->action(Menu::TAIKYOKU)->isEnabled());
-  for (Menu m : {Menu::MIDORI, Menu::RENGA, Menu::SIDOU, Menu::KEIKA, Menu::VER})
+  for (Menu m :
+       {Menu::SENTE, Menu::GOTE, Menu::MIDORI, Menu::RENGA, Menu::SIDOU, Menu::KEIKA, Menu::VER})
     EXPECT_TRUE(w->action(m)->isEnabled()) << menu_name(m);
-  for (Menu m : {Menu::SENTE, Menu::GOTE, Menu::LEVEL1, Menu::CANCEL, Menu::KIFU_READ, Menu::BGM})
+  for (Menu m : {Menu::LEVEL1, Menu::CANCEL, Menu::KIFU_READ, Menu::BGM})
     EXPECT_FALSE(w->action(m)->isEnabled()) << menu_name(m);
   // The game may enable an item; one without a command stays disabled.
-  w->SetEnabled(Menu::SENTE, true);
-  EXPECT_FALSE(w->action(Menu::SENTE)->isEnabled());
+  w->SetEnabled(Menu::LEVEL1, true);
+  EXPECT_FALSE(w->action(Menu::LEVEL1)->isEnabled());
   w->SetEnabled(Menu::START, false);
   EXPECT_FALSE(w->action(Menu::START)->isEnabled());
   w->SetEnabled(Menu::START, true);
