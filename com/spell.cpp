@@ -28,6 +28,10 @@ void Form1::調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y) {
     saved_com[k] = mochi_com[k];
   }
 
+  // A sealed king keeps its recorded square through 勢力調査, so the square recorded on the
+  // turned board must not outlive the search.
+  const Int kings[] = {man_ou_x, man_ou_y, com_ou_x, com_ou_y};
+
   COM_MAN_入替処理();
   // Nothing is written when the lower side has no reply at all.
   Int X = 0, Y = 0, X2 = 0, Y2 = 0, before = kara, after = kara;
@@ -45,6 +49,10 @@ void Form1::調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y) {
   }
 
   com::copy_board(ban, saved_ban);
+  man_ou_x = kings[0];
+  man_ou_y = kings[1];
+  com_ou_x = kings[2];
+  com_ou_y = kings[3];
   for (Int k = 1; k <= mochi_max; ++k) {
     mochi_man[k] = saved_man[k];
     mochi_com[k] = saved_com[k];
