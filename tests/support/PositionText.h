@@ -71,7 +71,10 @@ inline std::string hand(const Int (&counts)[8], const Int (&sealed)[8], bool upp
 inline std::string write(const F& f, const std::string& name) {
   std::string out = "= " + name + "\n";
   for (int y = 1; y <= F::ban_max; ++y) {
-    for (int x = 1; x <= F::ban_max; ++x) out += (x > 1 ? " " : "") + square(f, x, y);
+    for (int x = 1; x <= F::ban_max; ++x) {
+      if (x > 1) out += ' ';
+      out += square(f, x, y);
+    }
     out += "\n";
   }
   out += "hands:" + hand(f.mochi_man, f.huu_mochi_man, false) + " /" +

@@ -2,6 +2,7 @@
 // after every move.
 //
 //   selfplay --games N --level L --seed S [--dump FILE --dump-every K]
+//   selfplay --decide FILE      the decision for each position of FILE at each level
 //
 // The side to move always plays the upper pieces: after each move the whole position is
 // turned round (board, hands, totals and seals). Level 0 plays every game at each level in turn.
@@ -11,10 +12,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "shell/BoardTerms.h"
+#include "support/ComDecision.h"
 #include "support/PositionText.h"
 #include "support/QuietWindow.h"
 
@@ -31,7 +34,7 @@ constexpr Int kTurn = F::ban_max + 1;
 struct Options {
   int games = 10, level = 3;
   unsigned seed = 1;
-  std::string dump;
+  std::string dump, suite;
   int dump_every = 0;
 };
 
@@ -129,29 +132,32 @@ struct Stats {
 // One move of the upper side as the computer plays it: choice, spell, move, seals released.
 End computer_move(F& f, Stats& st) {
   const auto start = Clock::now();
-  Move m{0, 0, 0, 0, F::kara, F::kara};
-  f.調査_COM打ち座標(m.x, m.y, m.x2, m.y2, m.before, m.after);
-  if (!board::on_board(m.x2, m.y2)) return End::NoMove;
-  const bool drop = m.x == F::mochi_com_x;
-  const Int captured = f.ban[m.x2][m.y2];
-  if (!drop) {
-    f.ban[m.x2][m.y2] = m.after;
-    f.ban[m.x][m.y] = F::kara;
-  }
-  Int code = F::kara, tx = 0, ty = 0;
-  f.調査_ルミナーク座標(code, tx, ty);
-  if (!drop) {
-    f.ban[m.x2][m.y2] = captured;
-    f.ban[m.x][m.y] = m.before;
-  }
+  const ComDecision d = decide(f);
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  if (!d.found()) return End::NoMove;
   st.slowest = std::max(st.slowest, seconds);
   st.total += seconds;
   ++st.decisions;
-  if (code != F::kara) f.駒処理_封(tx, ty);
-  f.駒移動(m.x, m.y, m.x2, m.y2, m.after);
+  if (d.code != F::kara) f.駒処理_封(d.tx, d.ty);
+  f.駒移動(d.x, d.y, d.x2, d.y2, d.after);
   f.駒処理_開放(f.man_te);  // the seal the other side cast is spent
   return f.shouri_te != F::te_nasi ? End::KingTaken : End::PlyLimit;
+}
+
+// The decision of every position of a suite at every level, one line each.
+void decide_suite(F& f, const std::string& path) {
+  std::ifstream in(path);
+  std::string name;
+  std::vector<std::string> texts;
+  while (position_text::read(in, f, name)) texts.push_back(position_text::write(f, name));
+  for (const std::string& t : texts)
+    for (Int level = 1; level <= 3; ++level) {
+      std::istringstream one(t);
+      position_text::read(one, f, name);
+      f.level = level;
+      f.勢力調査();
+      std::printf("%s | %d | %s\n", name.c_str(), level, decide(f).text().c_str());
+    }
 }
 
 End play(F& f, int level, std::mt19937& rng, Stats& st, const Options& o, int game, int& plies,
@@ -197,6 +203,8 @@ Options parse(int argc, char** argv) {
       o.dump = argv[i + 1];
     else if (a == "--dump-every")
       o.dump_every = std::atoi(argv[i + 1]);
+    else if (a == "--decide")
+      o.suite = argv[i + 1];
     else {
       std::fprintf(stderr, "usage: selfplay --games N --level L --seed S\n");
       std::exit(2);
@@ -211,6 +219,10 @@ int main(int argc, char** argv) {
   const Options o = parse(argc, argv);
   QuietWindow w;
   F f(w);
+  if (!o.suite.empty()) {
+    decide_suite(f, o.suite);
+    return 0;
+  }
   std::ofstream dump_file;
   if (!o.dump.empty()) dump_file.open(o.dump);
   Stats st;
