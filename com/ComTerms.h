@@ -51,4 +51,12 @@ inline bool at(Int x, Int y, Sq s) {
   return x == s.x && y == s.y;
 }
 
+// The squares a piece could ever reach from a square (on an empty board), in the search's
+// order: column, then row, ascending. A dragon or horse reaches at most twenty.
+struct Reach {
+  int n = 0;
+  Sq to[20];
+};
+const Reach& reach(F& f, Int code, Int x, Int y);
+
 }  // namespace com

@@ -126,9 +126,17 @@ double Form1::盤評価(Int target, Int PC, Int X, Int Y, Int X2, Int Y2) {
 Int Form1::調査_移動可場所数(Int X, Int Y, Int piece) {
   const auto& enemy = piece >= com_hu ? seiryoku_man : seiryoku_com;
   Int n = 0;
-  for (Int x = 1; x <= ban_max; ++x)
-    for (Int y = 1; y <= ban_max; ++y)
-      if (enemy[x][y] == 0 && 移動チェック(X, Y, x, y, piece) == ari) ++n;
+  if (!on_board(X, Y)) {  // from a hand: every square
+    for (Int x = 1; x <= ban_max; ++x)
+      for (Int y = 1; y <= ban_max; ++y)
+        if (enemy[x][y] == 0 && 移動チェック(X, Y, x, y, piece) == ari) ++n;
+    return n;
+  }
+  const Reach& r = reach(*this, piece, X, Y);
+  for (int i = 0; i < r.n; ++i) {
+    const Sq to = r.to[i];
+    if (enemy[to.x][to.y] == 0 && 移動チェック(X, Y, to.x, to.y, piece) == ari) ++n;
+  }
   return n;
 }
 

@@ -23,13 +23,27 @@ bool is_one_of(Int code, const Int (&codes)[N]) {
   return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 
-// Some line piece of `pinners` reaches the king square (kx, ky).
+// The squares of one side's line pieces, in board order.
+struct Pinners {
+  int n = 0;
+  Sq at[F::ban_max * F::ban_max];
+};
 template <size_t N>
-bool line_reaches_king(F& f, const Int (&pinners)[N], Int kx, Int ky) {
+Pinners find_pinners(const F& f, const Int (&codes)[N]) {
+  Pinners p;
   for (Int x = 1; x <= F::ban_max; ++x)
     for (Int y = 1; y <= F::ban_max; ++y)
-      if (is_one_of(f.ban[x][y], pinners) && f.移動チェック(x, y, kx, ky, f.ban[x][y]) == F::ari)
-        return true;
+      if (is_one_of(f.ban[x][y], codes)) p.at[p.n++] = {x, y};
+  return p;
+}
+
+// With the piece on (lx, ly) lifted, some line piece reaches the king square (kx, ky).
+bool line_reaches_king(F& f, const Pinners& p, Int lx, Int ly, Int kx, Int ky) {
+  for (int i = 0; i < p.n; ++i) {
+    const Sq s = p.at[i];
+    if ((s.x != lx || s.y != ly) && f.移動チェック(s.x, s.y, kx, ky, f.ban[s.x][s.y]) == F::ari)
+      return true;
+  }
   return false;
 }
 
@@ -59,47 +73,47 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
     Timer1_Timer();
     for (Int Y = 1; Y <= ban_max; ++Y) {
       if (ban[X][Y] < com_hu) continue;
-      for (Int X2 = 1; X2 <= ban_max; ++X2) {
-        for (Int Y2 = 1; Y2 <= ban_max; ++Y2) {
-          if (移動チェック(X, Y, X2, Y2, ban[X][Y]) != ari) continue;
-          idou_koma = ban[X][Y];
-          man_ou_kyori = static_cast<Int>(std::max(std::abs(man_ou_x - X), std::abs(man_ou_y - Y)));
-          const Int target = ban[X2][Y2];
-          ban[X][Y] = kara;
-          ban[X2][Y2] = idou_koma;
+      const Reach& reachable = reach(*this, ban[X][Y], X, Y);
+      for (int i = 0; i < reachable.n; ++i) {
+        const Int X2 = reachable.to[i].x, Y2 = reachable.to[i].y;
+        if (移動チェック(X, Y, X2, Y2, ban[X][Y]) != ari) continue;
+        idou_koma = ban[X][Y];
+        man_ou_kyori = static_cast<Int>(std::max(std::abs(man_ou_x - X), std::abs(man_ou_y - Y)));
+        const Int target = ban[X2][Y2];
+        ban[X][Y] = kara;
+        ban[X2][Y2] = idou_koma;
 
-          double score;
-          Int after = idou_koma;
-          if (調査_駒成(X, Y, X2, Y2, idou_koma) == nasi) {
-            勢力調査();
-            score = 盤評価(target, idou_koma, X, Y, X2, Y2);
-          } else if (移動後チェック(Y2, idou_koma) == nasi) {
-            ban[X2][Y2] = nari_koma;
-            勢力調査();
-            score = 盤評価(target, nari_koma, X, Y, X2, Y2);
-            after = nari_koma;
-          } else {
-            勢力調査();
-            const double plain = 盤評価(target, idou_koma, X, Y, X2, Y2);
-            ban[X2][Y2] = nari_koma;
-            勢力調査();
-            const double promoted = 盤評価(target, nari_koma, X, Y, X2, Y2);
-            score = std::max(plain, promoted);
-            if (promoted > plain || always_promotes(idou_koma)) after = nari_koma;
-          }
+        double score;
+        Int after = idou_koma;
+        if (調査_駒成(X, Y, X2, Y2, idou_koma) == nasi) {
+          勢力調査();
+          score = 盤評価(target, idou_koma, X, Y, X2, Y2);
+        } else if (移動後チェック(Y2, idou_koma) == nasi) {
+          ban[X2][Y2] = nari_koma;
+          勢力調査();
+          score = 盤評価(target, nari_koma, X, Y, X2, Y2);
+          after = nari_koma;
+        } else {
+          勢力調査();
+          const double plain = 盤評価(target, idou_koma, X, Y, X2, Y2);
+          ban[X2][Y2] = nari_koma;
+          勢力調査();
+          const double promoted = 盤評価(target, nari_koma, X, Y, X2, Y2);
+          score = std::max(plain, promoted);
+          if (promoted > plain || always_promotes(idou_koma)) after = nari_koma;
+        }
 
-          ban[X2][Y2] = target;
-          ban[X][Y] = idou_koma;
-          if (score > best) {
-            best = score;
-            O_移動元X = X;
-            O_移動元Y = Y;
-            O_移動先X = X2;
-            O_移動先Y = Y2;
-            O_元駒 = idou_koma;
-            O_先駒 = after;
-            if (target == man_ou) return;
-          }
+        ban[X2][Y2] = target;
+        ban[X][Y] = idou_koma;
+        if (score > best) {
+          best = score;
+          O_移動元X = X;
+          O_移動元Y = Y;
+          O_移動先X = X2;
+          O_移動先Y = Y2;
+          O_元駒 = idou_koma;
+          O_先駒 = after;
+          if (target == man_ou) return;
         }
       }
     }
@@ -112,7 +126,9 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
     idou_koma = kUpperHandCodes[k];
     for (Int X2 = 1; X2 <= ban_max; ++X2) {
       for (Int Y2 = 1; Y2 <= ban_max; ++Y2) {
-        if (移動チェック(mochi_com_x, board::com_hand_row(k), X2, Y2, idou_koma) != ari) continue;
+        if (ban[X2][Y2] != kara ||
+            移動チェック(mochi_com_x, board::com_hand_row(k), X2, Y2, idou_koma) != ari)
+          continue;
         ban[X2][Y2] = idou_koma;
         勢力調査();
         const double score = 盤評価(kara, idou_koma, mochi_com_x, k, X2, Y2);
@@ -133,6 +149,8 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
 
 void Form1::調査_移動不可駒() {
   kugi_com_umu = nasi;
+  const Pinners upper = find_pinners(*this, kUpperPinners);
+  const Pinners lower = find_pinners(*this, kLowerPinners);
   for (Int X = 1; X <= ban_max; ++X) {
     for (Int Y = 1; Y <= ban_max; ++Y) {
       kugi_man[X][Y] = 0;
@@ -140,9 +158,9 @@ void Form1::調査_移動不可駒() {
       if (piece == kara) continue;
       ban[X][Y] = kara;
       if (piece <= man_hu) {
-        if (line_reaches_king(*this, kUpperPinners, man_ou_x, man_ou_y)) kugi_man[X][Y] = 1;
+        if (line_reaches_king(*this, upper, X, Y, man_ou_x, man_ou_y)) kugi_man[X][Y] = 1;
       } else if (piece >= com_hu) {
-        if (line_reaches_king(*this, kLowerPinners, com_ou_x, com_ou_y)) kugi_com_umu = ari;
+        if (line_reaches_king(*this, lower, X, Y, com_ou_x, com_ou_y)) kugi_com_umu = ari;
       }
       ban[X][Y] = piece;
     }

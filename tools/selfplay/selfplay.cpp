@@ -8,6 +8,7 @@
 // turned round (board, hands, totals and seals). Level 0 plays every game at each level in turn.
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -127,6 +128,12 @@ struct Stats {
   int games = 0, king_taken = 0, no_move = 0, ply_limit = 0, broken = 0;
   long plies = 0, decisions = 0;
   double slowest = 0, total = 0;
+  std::uint64_t fingerprint = 14695981039346656037ull;  // FNV-1a over every decision
+
+  void remember(const std::string& text) {
+    for (const char c : text)
+      fingerprint = (fingerprint ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
 };
 
 // One move of the upper side as the computer plays it: choice, spell, move, seals released.
@@ -135,6 +142,7 @@ End computer_move(F& f, Stats& st) {
   const ComDecision d = decide(f);
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
   if (!d.found()) return End::NoMove;
+  st.remember(d.text());
   st.slowest = std::max(st.slowest, seconds);
   st.total += seconds;
   ++st.decisions;
@@ -250,6 +258,8 @@ int main(int argc, char** argv) {
   }
   std::printf("games %d: king taken %d, no legal move %d, %d plies reached %d, broken %d\n",
               st.games, st.king_taken, st.no_move, kMaxPlies, st.ply_limit, st.broken);
+  std::printf("fingerprint of the decisions %016llx\n",
+              static_cast<unsigned long long>(st.fingerprint));
   std::printf("plies %ld (%.1f a game); decisions %ld, mean %.3f ms, slowest %.3f ms\n", st.plies,
               st.games ? double(st.plies) / st.games : 0.0, st.decisions,
               st.decisions ? 1e3 * st.total / st.decisions : 0.0, 1e3 * st.slowest);
