@@ -37,102 +37,112 @@ constexpr double kKnightUnderGuard = 1, kNearOwnKing = 15;
 constexpr double kKnightSquare = 1, kOnKingFile = 1;
 constexpr double kForkTouch = 0.1;
 
-bool silver_or_gold_in_hand(const F& f) {
-  return f.mochi_man[kGin] > 0 || f.mochi_man[kKin] > 0;
-}
+// What the lower side holds in hand, read once per evaluation.
+struct LowerHand {
+  bool any, lance, knight, silver, silver_or_gold;
+  explicit LowerHand(const F& f)
+      : any(f.mochi_man_kei > 0),
+        lance(f.mochi_man[kKyou] > 0),
+        knight(f.mochi_man[kKei] > 0),
+        silver(f.mochi_man[kGin] > 0),
+        silver_or_gold(f.mochi_man[kGin] > 0 || f.mochi_man[kKin] > 0) {}
+};
 
 // An empty square: holes the lower side reaches and drops its hand threatens.
-double empty_square(F& f, Int X, Int Y) {
-  double s = 0;
+void empty_square(F& f, const LowerHand& hand, Int X, Int Y, double& score) {
   const Int sm = f.seiryoku_man[X][Y], sc = f.seiryoku_com[X][Y];
   if (sm > 0) {
     if (next_to(X, Y, f.com_ou_x, f.com_ou_y)) {
-      s -= kKingNeighbourPerAttacker * sm;
-      if (sc == 1 && sm > 1) s -= kKingNeighbourOutnumbered;
-      if (silver_or_gold_in_hand(f)) s -= kKingNeighbourDrop;
+      score -= kKingNeighbourPerAttacker * sm;
+      if (sc == 1 && sm > 1) score -= kKingNeighbourOutnumbered;
+      if (hand.silver_or_gold) score -= kKingNeighbourDrop;
     }
     if (sc == 0 && Y <= kCampRows) {
-      s -= kCampHole;
-      if (f.調査_自守駒MAN_直進駒(X, Y) == F::ari) s -= kCampHoleLineGuard;
+      score -= kCampHole;
+      if (f.調査_自守駒MAN_直進駒(X, Y) == F::ari) score -= kCampHoleLineGuard;
     }
     if (Y <= kCampRows && f.ban[X][Y + 1] == F::man_hu && sm >= sc) {
-      s -= kPawnPush;
-      if (f.調査_自守駒MAN_直進駒(X, Y + 1) == F::ari) s -= kPawnPushLineGuard;
+      score -= kPawnPush;
+      if (f.調査_自守駒MAN_直進駒(X, Y + 1) == F::ari) score -= kPawnPushLineGuard;
     }
   }
-  if (f.mochi_man_kei <= 0) return s;
+  if (!hand.any) return;
 
-  if (f.mochi_man[kKyou] > 0 && Y > kLanceSkewerRow && f.ban[X][Y - 1] > kLanceFront &&
-      (sm > 0 || sc == 0)) {
+  if (hand.lance && Y > kLanceSkewerRow && f.ban[X][Y - 1] > kLanceFront && (sm > 0 || sc == 0)) {
     for (Int y = Y - 2; y >= 1; --y) {
       if (f.ban[X][y] == F::kara) continue;
-      if (f.ban[X][y] > kLanceFront) s -= kLanceDrop + f.ban[X][y] / kLanceDropShare;
+      if (f.ban[X][y] > kLanceFront) {
+        score -= kLanceDrop;
+        score -= f.ban[X][y] / kLanceDropShare;
+      }
       break;
     }
   }
-  if (f.mochi_man[kKei] > 0 && (sc == 0 || (sm > 0 && f.com_kougeki[X][Y] > kKnightCover)) &&
+  if (hand.knight && (sc == 0 || (sm > 0 && f.com_kougeki[X][Y] > kKnightCover)) &&
       Y > kKnightForkRows && X >= 2 && X <= F::ban_max - 1 &&
       f.ban[X - 1][Y - kKnightForkRows] > kKnightFront &&
       f.ban[X + 1][Y - kKnightForkRows] > kKnightFront)
-    s -= kKnightDrop;
-  if (silver_or_gold_in_hand(f) && sc <= 1) {
+    score -= kKnightDrop;
+  if (hand.silver_or_gold && sc <= 1) {
     const Int around = f.調査_周辺状況(X, Y);
-    if (around < -1) s -= kCrowded;
+    if (around < -1) score -= kCrowded;
     if (sc == 0 && around < 0) {
-      s -= kLoose;
-      if (Y <= kCampRows) s -= kLooseCamp;
+      score -= kLoose;
+      if (Y <= kCampRows) score -= kLooseCamp;
     }
   }
   if (sc == 0) {
-    if (Y == 2 && f.ban[X][1] == F::com_kei) s -= kKnightHome;
-    if (Y <= kCampRows) s -= kCampHole;
-    if (f.mochi_man[kGin] > 0 && Y > 1 && Y < F::ban_max && X >= 2 && X <= F::ban_max - 1) {
+    if (Y == 2 && f.ban[X][1] == F::com_kei) score -= kKnightHome;
+    if (Y <= kCampRows) score -= kCampHole;
+    if (hand.silver && Y > 1 && Y < F::ban_max && X >= 2 && X <= F::ban_max - 1) {
       // A silver dropped here would fork the two pieces on either diagonal.
       for (const int d : {1, -1}) {
         const Int ax = X - 1, ay = Y - d, bx = X + 1, by = Y + d;
         if (f.ban[ax][ay] >= F::com_hu && f.ban[bx][by] >= F::com_hu &&
             f.seiryoku_com[ax][ay] == 0 && f.seiryoku_com[bx][by] == 0)
-          s -= kSilverDropFork;
+          score -= kSilverDropFork;
       }
     }
   }
-  return s;
 }
 
 // An upper piece: the king's back rank, a pawn before a rook, and pieces that hang.
-double upper_piece(F& f, Int X, Int Y, Int c) {
-  double s = 0;
+void upper_piece(F& f, const LowerHand& hand, Int X, Int Y, Int c, double& score) {
   const Int sm = f.seiryoku_man[X][Y], sc = f.seiryoku_com[X][Y];
   if (c == F::com_ou && Y == 1 && f.seiryoku_man[X][2] > 0) {
-    s -= kKingBack;
-    if (f.seiryoku_man[X][2] >= f.seiryoku_com[X][2]) s -= kKingBackOutnumbered;
-    if (silver_or_gold_in_hand(f)) s -= kKingBackDrop;
+    score -= kKingBack;
+    if (f.seiryoku_man[X][2] >= f.seiryoku_com[X][2]) score -= kKingBackOutnumbered;
+    if (hand.silver_or_gold) score -= kKingBackDrop;
   }
   if (c == F::com_hu && f.man_kougeki[X][Y] == F::man_sya && f.mochi_man[kHu] > 0 && sm >= sc &&
       Y < F::ban_max && f.seiryoku_com[X][Y + 1] == 1)
-    s -= kPawnBeforeRook;
-  if (sm <= 0) return s;
+    score -= kPawnBeforeRook;
+  if (sm <= 0) return;
 
   const Int ax = f.man_kougeki_x[X][Y], ay = f.man_kougeki_y[X][Y];
   const Int a = value(f.man_kougeki[X][Y]);
   const bool attacker_free = f.kugi_man[ax][ay] == 0;
-  if (f.com_mamori[X][Y] == F::com_ou && (sm > 1 || c > a)) s -= kKingOnlyGuard;
-  if (attacker_free && a < c) s += -c + a;
+  if (f.com_mamori[X][Y] == F::com_ou && (sm > 1 || c > a)) score -= kKingOnlyGuard;
+  if (attacker_free && a < c) {
+    score -= c;
+    score += a;
+  }
   if (sc > 0) {
     if (attacker_free) {
-      if (sm > sc && f.com_mamori[X][Y] >= a) s -= c;
+      if (sm > sc && f.com_mamori[X][Y] >= a) score -= c;
       if (Y <= kCampRows && sc == sm && f.ban[X][Y + 1] != F::kara &&
-          f.調査_自守駒MAN_直進駒(X, Y + 1) == F::ari)
-        s += -c - value(f.man_kougeki[X][Y + 1]);
+          f.調査_自守駒MAN_直進駒(X, Y + 1) == F::ari) {
+        score -= c;
+        score -= value(f.man_kougeki[X][Y + 1]);
+      }
     }
   } else {
-    s -= c;
-    if (Y <= kCampRows) s -= kHangingCamp;
-    if (f.ban_hozon[X][Y] <= F::man_hu) s += value(f.ban_hozon[X][Y]);  // the capture comes back
+    score -= c;
+    if (Y <= kCampRows) score -= kHangingCamp;
+    if (f.ban_hozon[X][Y] <= F::man_hu) score += value(f.ban_hozon[X][Y]);  // taken back
     if (Y <= kCampRows && (f.man_kougeki[X][Y] == F::man_hu || f.man_kougeki[X][Y] == F::man_kyou))
-      s -= kTakenByPawnOrLance;
+      score -= kTakenByPawnOrLance;
   }
-  return s;
 }
 
 }  // namespace
@@ -141,13 +151,15 @@ double Form1::盤評価_COM危険座標(Int PC, Int X2, Int Y2) {
   double score = 0;
   int forked = 0;
   Int cheapest = kNoFork;
+  const LowerHand hand(*this);
+  const bool destination_free = seiryoku_man[X2][Y2] == 0;
   for (Int X = 1; X <= ban_max; ++X) {
     for (Int Y = 1; Y <= ban_max; ++Y) {
       const Int c = ban[X][Y];
       if (c == kara) {
-        score += empty_square(*this, X, Y);
+        empty_square(*this, hand, X, Y, score);
       } else if (c >= com_hu) {
-        score += upper_piece(*this, X, Y, c);
+        upper_piece(*this, hand, X, Y, c, score);
       } else if (c <= man_hu) {
         const Int sc = seiryoku_com[X][Y];
         if (seiryoku_com_mae[X][Y] == 0 && sc > 0) {
@@ -167,7 +179,7 @@ double Form1::盤評価_COM危険座標(Int PC, Int X2, Int Y2) {
         } else if ((c == man_sya || c == man_sya_nari || c == man_kyou) && X == com_ou_x) {
           score -= kOnKingFile;
         }
-        if (seiryoku_man[X2][Y2] == 0 &&
+        if (destination_free &&
             (man_mamori[X][Y] == board::mamori_nasi || (X == man_ou_x && Y == man_ou_y)) &&
             移動チェック(X2, Y2, X, Y, PC) == ari) {
           score += kForkTouch;

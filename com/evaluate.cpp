@@ -91,7 +91,10 @@ double Form1::盤評価(Int target, Int PC, Int X, Int Y, Int X2, Int Y2) {
         score -= PC;
     }
     const Int attacker = man_kougeki[X2][Y2];
-    if (value(attacker) < PC) score += value(attacker) - PC;
+    if (value(attacker) < PC) {
+      score += value(attacker);
+      score -= PC;
+    }
     if (attacker == man_ou && Y2 < ky) score += PC;
   } else if (drop) {
     score -= PC + kUnguardedDropLoss;

@@ -16,11 +16,21 @@ constexpr Int kPlainCodes[] = {F::com_hu,       F::com_hu_nari,  F::com_kyou,   
 constexpr int kKinds = static_cast<int>(std::size(kPlainCodes));
 
 // Table index of a piece code, both sides; -1 for anything that is no piece.
+constexpr Int kMostCode = F::com_ou;
+struct CodeIndex {
+  int of[2 * kMostCode + 1];
+  constexpr CodeIndex() : of() {
+    for (int& i : of) i = -1;
+    for (int i = 0; i < kKinds; ++i) {
+      of[kMostCode + kPlainCodes[i]] = i;
+      of[kMostCode - kPlainCodes[i]] = kKinds + i;
+    }
+  }
+};
+constexpr CodeIndex kCodeIndex;
+
 int code_index(Int code) {
-  const Int plain = code < 0 ? static_cast<Int>(-code) : code;
-  for (int i = 0; i < kKinds; ++i)
-    if (kPlainCodes[i] == plain) return code < 0 ? kKinds + i : i;
-  return -1;
+  return code >= -kMostCode && code <= kMostCode ? kCodeIndex.of[kMostCode + code] : -1;
 }
 
 using Table = std::array<std::array<Reach, 81>, 2 * kKinds>;
