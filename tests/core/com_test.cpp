@@ -194,6 +194,9 @@ TEST_F(Com, LevelsCutTheEvaluationShort) {
 struct Promotion {
   Int piece, from_x, from_y, to_y;
   bool always;  // always played promoted
+  // A lower lance behind the rook, stuck once the rook is taken on a guarded square: an
+  // unpromoted pawn would score that lance, a promoted one not.
+  bool lance_behind = false;
 };
 class ComPromotion : public Com, public ::testing::WithParamInterface<Promotion> {};
 
@@ -212,6 +215,10 @@ TEST_P(ComPromotion, ChoosesThePromotedFormAsTheKindDemands) {
       "hands: /\n");
   g->ban[p.from_x][p.from_y] = p.piece;
   g->ban[5][p.to_y] = F::man_sya;
+  if (p.lance_behind) {
+    g->ban[5][p.to_y + 1] = F::man_kyou;
+    g->ban[4][p.from_y] = F::com_kin;
+  }
   const Move m = best();
   ASSERT_EQ(m.x2, 5);
   ASSERT_EQ(m.y2, p.to_y);
@@ -223,14 +230,20 @@ TEST_P(ComPromotion, ChoosesThePromotedFormAsTheKindDemands) {
     const double up = score({p.from_x, p.from_y, 5, p.to_y, p.piece, promoted});
     EXPECT_EQ(m.after, up > plain ? promoted : p.piece);
   }
+  if (p.lance_behind) {
+    EXPECT_GT(score({p.from_x, p.from_y, 5, p.to_y, p.piece, p.piece}),
+              score({p.from_x, p.from_y, 5, p.to_y, p.piece, promoted}))
+        << "promoted although the plain pawn scores higher";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ComPromotion,
-    ::testing::Values(Promotion{F::com_hu, 5, 6, 7, true}, Promotion{F::com_hu, 5, 8, 9, true},
-                      Promotion{F::com_kyou, 5, 5, 9, true}, Promotion{F::com_kyou, 5, 5, 8, false},
-                      Promotion{F::com_gin, 5, 6, 7, false}, Promotion{F::com_sya, 5, 4, 8, true},
-                      Promotion{F::com_kaku, 9, 4, 8, true}));
+    ::testing::Values(Promotion{F::com_hu, 5, 6, 7, true},
+                      Promotion{F::com_hu, 5, 6, 7, true, true},
+                      Promotion{F::com_hu, 5, 8, 9, true}, Promotion{F::com_kyou, 5, 5, 9, true},
+                      Promotion{F::com_kyou, 5, 5, 8, false}, Promotion{F::com_gin, 5, 6, 7, false},
+                      Promotion{F::com_sya, 5, 4, 8, true}, Promotion{F::com_kaku, 9, 4, 8, true}));
 
 TEST_F(Com, AThreatenedPieceMovesAway) {
   // The upper rook stands before a lower pawn that a gold guards.

@@ -68,6 +68,7 @@ struct ComTurn : ::testing::Test {
           break;
         case Call::ShowImage:
           if (c.flag && c.image != Image::hosi2) add(image_name(c.image));
+          if (!c.flag && c.image == Image::Image1) add("hide Image1");
           if (c.flag && c.image == Image::hosi2 && s.back() != "star") add("star");
           break;
         case Call::MoveWindow:
@@ -88,8 +89,9 @@ struct ComTurn : ::testing::Test {
 };
 
 // A quiet middle of the board: the computer moves its gold, and the spell falls on a piece.
+// The king is under the player's spell, which the computer's move lifts.
 const char* kQuiet =
-    ". . . . k . . . .\n"
+    ". . . . k* . . . .\n"
     ". . . g . . . . .\n"
     ". . . . . . . . .\n"
     ". . . . . . . . .\n"
@@ -104,11 +106,11 @@ TEST_F(ComTurn, WithMusicTheSpellHasItsPicturesShakeAndMusic) {
   computer_to_move(kQuiet, true);
   g->com_ban();
   const std::vector<std::string> expected = {
-      "wait 1.0", "stop bgm",        "stop sentou", "loop sentou", "thinking",
-      "madousi",  "wait 0.5",        "sente_com",   "wait 1.0",    "luminak",
-      "wait 0.5", "Image1",          "play mahou",  "shake",       "star",
-      "wait 0.3", "play kanasibari", "huuin",       "wait 0.6",    "play komauti",
-      "stop bgm", "stop sentou",     "loop bgm",    "wait 0.5",    "gote_man"};
+      "wait 1.0",    "stop bgm",  "stop sentou",  "loop sentou", "thinking",        "madousi",
+      "wait 0.5",    "sente_com", "wait 1.0",     "luminak",     "wait 0.5",        "Image1",
+      "play mahou",  "shake",     "star",         "wait 0.3",    "play kanasibari", "hide Image1",
+      "huuin",       "wait 0.6",  "play komauti", "stop bgm",    "stop sentou",     "loop bgm",
+      "hide Image1", "wait 0.5",  "gote_man"};
   EXPECT_EQ(story(), expected);
   EXPECT_EQ(g->teban, g->man_te);
   EXPECT_EQ(g->tesuu, 2);
@@ -118,8 +120,9 @@ TEST_F(ComTurn, WithoutMusicOnlyTheSpellItselfIsSeenAndHeard) {
   computer_to_move(kQuiet);
   g->com_ban();
   const std::vector<std::string> expected = {
-      "thinking", "sente_com",       "wait 1.0",     "Image1",   "play mahou", "star",
-      "wait 0.3", "play kanasibari", "play komauti", "wait 0.5", "gote_man"};
+      "thinking",    "sente_com", "wait 1.0",        "Image1",      "play mahou",
+      "star",        "wait 0.3",  "play kanasibari", "hide Image1", "play komauti",
+      "hide Image1", "wait 0.5",  "gote_man"};
   EXPECT_EQ(story(), expected);
   // One seal in force, on a human piece, where the marker stood.
   int seals = 0;
@@ -130,6 +133,7 @@ TEST_F(ComTurn, WithoutMusicOnlyTheSpellItselfIsSeenAndHeard) {
         EXPECT_LE(g->ban[x][y], F::man_hu);
       }
   EXPECT_EQ(seals, 1);
+  EXPECT_EQ(g->huu_com[5][1], F::nasi) << "the player's spell is spent";
   EXPECT_EQ(g->kifu_tesuu, 1) << "the move is recorded";
 }
 
