@@ -144,6 +144,13 @@ Int Form1::調査_移動可場所数(Int X, Int Y, Int piece) {
 }
 
 Int Form1::調査_周辺状況(Int X, Int Y) {
+  if (X > 1 && X < ban_max && Y > 1 && Y < ban_max) {  // all eight neighbours on the board
+    const Int(*b)[10] = ban;
+    return static_cast<Int>(-((b[X - 1][Y - 1] >= com_kaku) + (b[X - 1][Y] >= com_kaku) +
+                              (b[X - 1][Y + 1] >= com_kaku) + (b[X][Y - 1] >= com_kaku) +
+                              (b[X][Y + 1] >= com_kaku) + (b[X + 1][Y - 1] >= com_kaku) +
+                              (b[X + 1][Y] >= com_kaku) + (b[X + 1][Y + 1] >= com_kaku)));
+  }
   Int n = 0;
   for (Int x = X - 1; x <= X + 1; ++x)
     for (Int y = Y - 1; y <= Y + 1; ++y)
