@@ -62,7 +62,7 @@ const MenuEntry kMenus[] = {
     {Menu::RENGA, Menu::HAIKEI_GA, "煉瓦", true, &Form1::RENGA_Click},
     {Menu::SIDOU, Menu::OPTION, "移動指導", true, &Form1::SIDOU_Click},
     {Menu::KEIKA, Menu::OPTION, "経過時間", true, &Form1::KEIKA_Click},
-    {Menu::BGM, Menu::OPTION, "BGM", true, nullptr},
+    {Menu::BGM, Menu::OPTION, "BGM", true, &Form1::BGM_Click},
     {Menu::VER, kTop, "その他", false, &Form1::VER_Click},
 };
 
