@@ -462,9 +462,10 @@ TEST_F(WindowTest, OnlyTheBuiltCommandsAreEnabled) {
   EXPECT_TRUE(w->action(Menu::START)->isEnabled());
   EXPECT_TRUE(w->action(Menu::OWARI)->isEnabled());
   EXPECT_TRUE(w->action(Menu::TAIKYOKU)->isEnabled());
-  for (Menu m : {Menu::MIDORI, Menu::RENGA, Menu::SIDOU, Menu::KEIKA, Menu::BGM, Menu::VER})
+  for (Menu m : {Menu::MIDORI, Menu::RENGA, Menu::SIDOU, Menu::KEIKA, Menu::BGM, Menu::VER,
+                 Menu::LEVEL1, Menu::LEVEL3, Menu::LBEL_UP, Menu::LEBEL_DOWN})
     EXPECT_TRUE(w->action(m)->isEnabled()) << menu_name(m);
-  for (Menu m : {Menu::SENTE, Menu::GOTE, Menu::LEVEL1, Menu::CANCEL, Menu::KIFU_READ})
+  for (Menu m : {Menu::SENTE, Menu::GOTE, Menu::CANCEL, Menu::KIFU_READ})
     EXPECT_FALSE(w->action(m)->isEnabled()) << menu_name(m);
   // The game may enable an item; one without a command stays disabled.
   w->SetEnabled(Menu::SENTE, true);
