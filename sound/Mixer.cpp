@@ -17,6 +17,15 @@ float gain_of(std::int32_t hundredths) {
   return static_cast<float>(std::pow(10.0, hundredths / kHundredthsPerDecade));
 }
 
+// Above the knee the sum bends smoothly towards full scale instead of being cut off, so that an
+// effect over the music does not crackle.
+constexpr float kKnee = 0.8f;
+float limit(float x) {
+  const float over = std::fabs(x) - kKnee;
+  if (over <= 0) return x;
+  return std::copysign(kKnee + (1 - kKnee) * std::tanh(over / (1 - kKnee)), x);
+}
+
 // Catmull-Rom through four neighbouring samples; exact at t = 0.
 float cubic(float xm1, float x0, float x1, float x2, float t) {
   return x0 +
@@ -113,7 +122,7 @@ void Mixer::mix(float* out, int frames) {
     for (Copy& c : s.copies)
       if (c.on) mix_copy(s, c, out, frames);
   for (float* p = out; p != out + static_cast<std::ptrdiff_t>(frames) * kChannels; ++p)
-    *p = std::clamp(*p, -1.0f, 1.0f);
+    *p = limit(*p);
 }
 
 void Mixer::mix_copy(const Sound& s, Copy& c, float* out, int frames) {

@@ -36,8 +36,8 @@ class Mixer {
   // Frames a second to play the sound at; 0 for its own rate.
   bool set_frequency(std::int32_t handle, std::int32_t frequency);
 
-  // Writes `frames` stereo frames (interleaved), the sum of every sounding copy, clamped to
-  // full scale.
+  // Writes `frames` stereo frames (interleaved): the sum of every sounding copy, bent softly
+  // below full scale where it comes near.
   void mix(float* out, int frames);
 
  private:

@@ -145,13 +145,22 @@ TEST_F(MixerTest, RateAndFrequencySetHowFastTheSoundIsRead) {
   EXPECT_LT(left(out, 1), 0.02f);
 }
 
-TEST_F(MixerTest, TheSumIsHeldAtFullScale) {
-  m.add(kSound, std::vector<float>{0.8f, -0.8f}, kRate, 2);
+TEST_F(MixerTest, ALoudSumIsBentBelowFullScaleAndAQuietOneLeftAlone) {
+  m.add(kSound, std::vector<float>{0.7f, -0.7f, 0.4f, -0.4f}, kRate, 2);
   m.play(kSound, false);
   m.play(kSound, false);
-  auto out = mix(1);
-  EXPECT_EQ(left(out, 0), 1.0f);
-  EXPECT_EQ(right(out, 0), -1.0f);
+  auto out = mix(2);
+  EXPECT_GT(left(out, 0), 0.9f);
+  EXPECT_LT(left(out, 0), 1.0f);
+  EXPECT_EQ(right(out, 0), -left(out, 0));
+  EXPECT_FLOAT_EQ(left(out, 1), 0.8f) << "up to the knee nothing changes";
+  m.play(kSound, false);
+  m.play(kSound, false);
+  const float loud = left(mix(1), 0);
+  m.add(kSound, std::vector<float>{0.75f, 0.75f}, kRate, 2);
+  m.play(kSound, false);
+  m.play(kSound, false);
+  EXPECT_GT(left(mix(1), 0), loud) << "louder stays louder";
 }
 
 }  // namespace
