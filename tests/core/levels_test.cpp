@@ -68,20 +68,17 @@ struct Handicap : ::testing::Test {
 };
 
 TEST_F(Handicap, FirstStepsTakeTheComputersBishopThenRookAndGiveThemBack) {
-  int x, y;
-  step(true, x, y);
-  EXPECT_EQ(x * 10 + y, 82);
+  g->LBEL_UP_Click();
   EXPECT_EQ(g->ban[8][2], F::kara);
   EXPECT_EQ(g.w.painted_at_cell(8, 2), Picture::KARA_MASU);
-  step(true, x, y);
-  EXPECT_EQ(x * 10 + y, 22);
-  step(false, x, y);
-  EXPECT_EQ(g->ban[2][2], F::com_sya);
+  g->LBEL_UP_Click();
+  EXPECT_EQ(g->ban[2][2], F::kara);
+  g->LEBEL_DOWN_Click();
   EXPECT_EQ(g.w.painted_at_cell(2, 2), Picture::UE_SYA_0);
-  step(false, x, y);
-  EXPECT_EQ(g->ban[8][2], F::com_kaku);
-  step(false, x, y);
-  EXPECT_EQ(x * 10 + y, 28) << "below the even game the human's bishop goes first";
+  g->LEBEL_DOWN_Click();
+  EXPECT_EQ(std::memcmp(g->ban, initial, sizeof initial), 0);
+  g->LEBEL_DOWN_Click();
+  EXPECT_EQ(g->ban[2][8], F::kara) << "below the even game the human's bishop goes first";
 }
 
 TEST_F(Handicap, TheWholeLadderAndBack) {
