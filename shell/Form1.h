@@ -253,6 +253,22 @@ class Form1 {
   void STOP_Click();
   void Form_MouseDown(Int button, Int shift, double x, double y);
 
+  // ==== shell/: levels and handicap ============================================================
+  void LEVEL1_Click();
+  void LEVEL2_Click();
+  void LEVEL3_Click();
+  void レベル_設定(Int n);
+  void LBEL_UP_Click();
+  void LEBEL_DOWN_Click();
+
+  // ==== shell/: Module1, the sound library's device and the WAV files ==========================
+  std::int32_t ds_device = 0;
+  std::string sound_folder;  // where the WAV files are; the front end puts it beside the game
+  void 初期化_サウンド(std::int32_t hwnd);
+  void 終了_サウンド();
+  std::int32_t 読込_サウンド(const std::string& name, std::int32_t count);
+  void 表示_警告(const std::string& text);
+
   // ==== rules/: legality, moves, seals, influence, mate =======================================
   Int 移動チェック(Int fromX, Int fromY, Int toX, Int toY, Int piece);
   Int 移動チェック飛車(Int fromX, Int fromY, Int toX, Int toY);
@@ -366,6 +382,9 @@ class Form1 {
   void 思考中_表示();
   void 対局_COM準備();
 
+  void 読込_全サウンド();
+  void レベル_選択(Int n);
+  void ハンデ_段階(Int step);
   void 背景_選択(Int code);
   void 既定値_適用();
   void 描画_持駒桝(Int handX, Int countX, Int row, Int count, Int code, Int sealed);

@@ -12,11 +12,14 @@ constexpr Int kComBack = 1, kComSecond = 2, kComPawns = 3;
 constexpr Int kManPawns = 7, kManSecond = 8, kManBack = 9;
 constexpr Int kLeftOfBoard = 2, kRightOfBoard = 8;  // columns of the rook and bishop rows
 constexpr double kSecondsPerDay = 86400;
-constexpr double kWaitTolerance = 0.001;  // a clock reading finer than this is noise
+constexpr double kWaitTolerance = 0.001;     // a clock reading finer than this is noise
+constexpr std::int32_t kNoWindowHandle = 0;  // the sound library plays without a window
 
 }  // namespace
 
 void Form1::Form_Load() {
+  初期化_サウンド(kNoWindowHandle);
+  読込_全サウンド();
   level = 3;
   win.SetChecked(Menu::LEVEL3, true);
   man_te = te_gote;
@@ -219,6 +222,7 @@ void Form1::終了処理() {
   for (std::int32_t snd :
        {snd_sonota, snd_kinsi, snd_kanasibari, snd_mahou, snd_sentou, snd_komauti, snd_bgm})
     ds->dsFree(snd);
+  終了_サウンド();
 }
 
 void Form1::待ち時間(double seconds) {

@@ -462,14 +462,14 @@ TEST_F(WindowTest, OnlyTheBuiltCommandsAreEnabled) {
   EXPECT_TRUE(w->action(Menu::START)->isEnabled());
   EXPECT_TRUE(w->action(Menu::OWARI)->isEnabled());
   EXPECT_TRUE(w->action(Menu::TAIKYOKU)->isEnabled());
-  for (Menu m :
-       {Menu::SENTE, Menu::GOTE, Menu::MIDORI, Menu::RENGA, Menu::SIDOU, Menu::KEIKA, Menu::VER})
+  for (Menu m : {Menu::SENTE, Menu::GOTE, Menu::MIDORI, Menu::RENGA, Menu::SIDOU, Menu::KEIKA,
+                 Menu::BGM, Menu::VER, Menu::LEVEL1, Menu::LEVEL3, Menu::LBEL_UP, Menu::LEBEL_DOWN})
     EXPECT_TRUE(w->action(m)->isEnabled()) << menu_name(m);
-  for (Menu m : {Menu::LEVEL1, Menu::CANCEL, Menu::KIFU_READ, Menu::BGM})
+  for (Menu m : {Menu::CANCEL, Menu::KIFU_READ})
     EXPECT_FALSE(w->action(m)->isEnabled()) << menu_name(m);
   // The game may enable an item; one without a command stays disabled.
-  w->SetEnabled(Menu::LEVEL1, true);
-  EXPECT_FALSE(w->action(Menu::LEVEL1)->isEnabled());
+  w->SetEnabled(Menu::CANCEL, true);
+  EXPECT_FALSE(w->action(Menu::CANCEL)->isEnabled());
   w->SetEnabled(Menu::START, false);
   EXPECT_FALSE(w->action(Menu::START)->isEnabled());
   w->SetEnabled(Menu::START, true);
