@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/GameWindow.h"
+#include "shell/DynamicSound.h"
 
 namespace {
 
@@ -24,7 +25,12 @@ QString settings_path() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  auto window = std::make_unique<GameWindow>(QCoreApplication::applicationDirPath() + "/assets");
+  const QString folder = QCoreApplication::applicationDirPath();
+  // The sound library and the pictures and sounds stand beside the game.
+  DynamicSound sound((folder + "/").toStdString() + DynamicSound::kFileName);
+  auto window = std::make_unique<GameWindow>(folder + "/assets");
+  window->form.ds = &sound;
+  window->form.sound_folder = (folder + "/assets/sounds").toStdString();
   window->form.settings_path = settings_path().toStdString();
   window->form.Form_Load();
   if (window->ended()) return 0;

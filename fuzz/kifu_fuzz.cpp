@@ -5,18 +5,12 @@
 #include <sstream>
 #include <string>
 
-#include "support/FakeWindow.h"
+#include "shell/Form1.h"
+#include "support/QuietWindow.h"
 
 namespace {
 
 constexpr size_t kHeaderLines = 3, kMoveLine = 534;
-
-// The recording window without the record of the drawing, which nothing here looks at.
-struct QuietWindow : FakeWindow {
-  void PaintPicture(Picture, double, double) override {}
-  void DrawBox(double, double, double, double, int) override {}
-  void PrintText(double, double, const std::string&, double, bool, int) override {}
-};
 
 // Every line ends with CR LF, the move lines are all of one length, and there is one for
 // each snapshot.
@@ -34,17 +28,10 @@ bool well_formed(const std::string& file, long moves) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   QuietWindow w;
   Form1 f(w);
-  f.ds = &w;
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   f.読込_棋譜(in);
-  for (long n = 0; n < f.kifu_saigo; ++n) {
-    f.AFTER_Click();
-    w.clear();
-  }
-  while (f.kifu_tesuu > 0) {
-    f.REPLAY_Click();
-    w.clear();
-  }
+  for (long n = 0; n < f.kifu_saigo; ++n) f.AFTER_Click();
+  while (f.kifu_tesuu > 0) f.REPLAY_Click();
   if (!well_formed(f.変換_棋譜ファイル(), f.kifu_saigo)) __builtin_trap();
   return 0;
 }

@@ -14,3 +14,11 @@ fi
 cmake -S . -B "$dir" "${flags[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+
+# The computer against itself at every level, every position checked after every move.
+games=200
+[[ "${1:-}" == "--sanitize" ]] && games=20
+"$dir/tools/selfplay/selfplay" --games "$games" --level 0 --seed 1
+if [[ "${1:-}" != "--sanitize" ]]; then
+  "$dir/bench/core_bench" --benchmark_min_time=0.01 >/dev/null  # the benchmarks still run
+fi

@@ -191,6 +191,20 @@ class Form1 {
   Int com_ou_x = 0, com_ou_y = 0;
   Int man_nigemiti[10][10] = {};
 
+  // ---- Computer player: what its search remembers of the position before its candidates ----
+  Int ban_hozon[10][10] = {};
+  Int seiryoku_man_mae[10][10] = {};
+  Int seiryoku_com_mae[10][10] = {};
+  Int com_kougeki_x_mae[10][10] = {};
+  Int com_kougeki_y_mae[10][10] = {};
+  Int man_nigemiti_mae = 0;
+  Int mochi_com_kei_mae = 0;
+  Int kugi_man[10][10] = {};  // 1 where a lower piece is pinned to its king
+  Int kugi_com_umu = nasi;    // some upper piece is pinned to its king
+  Int kaku_nerai_man[10][10] = {};
+  Int idou_koma = 0;     // the candidate's piece before the move
+  Int man_ou_kyori = 0;  // king distance from the candidate's origin to the lower king
+
   // ---- Move record: snapshot n is the position before move n + 1 ----------------------------
   // Each array grows with the record; 記録_確保 keeps them the same length.
   using 盤面 = std::array<std::array<Int, 10>, 10>;
@@ -245,6 +259,22 @@ class Form1 {
   void STOP_Click();
   void Form_MouseDown(Int button, Int shift, double x, double y);
 
+  // ==== shell/: levels and handicap ============================================================
+  void LEVEL1_Click();
+  void LEVEL2_Click();
+  void LEVEL3_Click();
+  void レベル_設定(Int n);
+  void LBEL_UP_Click();
+  void LEBEL_DOWN_Click();
+
+  // ==== shell/: Module1, the sound library's device and the WAV files ==========================
+  std::int32_t ds_device = 0;
+  std::string sound_folder;  // where the WAV files are; the front end puts it beside the game
+  void 初期化_サウンド(std::int32_t hwnd);
+  void 終了_サウンド();
+  std::int32_t 読込_サウンド(const std::string& name, std::int32_t count);
+  void 表示_警告(const std::string& text);
+
   // ==== rules/: legality, moves, seals, influence, mate =======================================
   Int 移動チェック(Int fromX, Int fromY, Int toX, Int toY, Int piece);
   Int 移動チェック飛車(Int fromX, Int fromY, Int toX, Int toY);
@@ -273,6 +303,25 @@ class Form1 {
   Int 詰めかMAN_COM移動();
   void 調査_王座標(Int side, Int& X, Int& Y);
   Int 調査_自王逃道();
+
+  // ==== com/: the computer player ==============================================================
+  void 調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_移動先X, Int& O_移動先Y, Int& O_元駒,
+                        Int& O_先駒);
+  void 調査_移動不可駒();
+  double 盤評価(Int target, Int PC, Int X, Int Y, Int X2, Int Y2);
+  Int 調査_移動可場所数(Int X, Int Y, Int piece);
+  Int 調査_周辺状況(Int X, Int Y);
+  Int 調査_桂狙い(Int X, Int Y);
+  Int 調査_香狙い(Int X, Int Y);
+  void 調査_持角狙座標();
+  double 盤評価_COM危険座標(Int PC, Int X2, Int Y2);
+  Int 盤評価_自角注意_COM(Int X2, Int Y2, Int PC);
+  Int 調査_自守駒MAN_直進駒(Int X, Int Y);
+  void COM_MAN_入替処理();
+  void 調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y);
+
+  // ==== shell/: the computer's turn ============================================================
+  void com_ban();
 
   // ==== screen/: board and pieces ==============================================================
   void 描画_絵(Int code, double column, double row);
@@ -343,9 +392,6 @@ class Form1 {
   void CANCEL_Click();
   void REVERSE_Click();
 
-  // ==== com/: the side swap, which board reversal shares with the computer player =============
-  void COM_MAN_入替処理();
-
  private:
   // Board input, by kind of click.
   void クリック_選択(Int X, Int Y);
@@ -357,6 +403,14 @@ class Form1 {
   void 音楽_切替(std::int32_t music);
   void 手番_交代();
 
+  // The piece-specific terms that end 盤評価.
+  double 盤評価_駒別(double score, Int target, Int PC, Int X, Int Y, Int X2, Int Y2);
+  void 思考中_表示();
+  void 対局_COM準備();
+
+  void 読込_全サウンド();
+  void レベル_選択(Int n);
+  void ハンデ_段階(Int step);
   void 背景_選択(Int code);
   void 既定値_適用();
   void 描画_持駒桝(Int handX, Int countX, Int row, Int count, Int code, Int sealed);

@@ -1,5 +1,5 @@
-// The sound library's calls that the game makes with the handles it loaded.
-// A handle of 0 means "none"; every call must accept it and do nothing.
+// The sound library as the game calls it, with the handles it hands out. A handle of 0 means
+// "none"; every call must accept it and do nothing. Results are 0 when nothing was done.
 #pragma once
 
 #include <cstdint>
@@ -7,17 +7,31 @@
 class SoundLibrary {
  public:
   virtual ~SoundLibrary() = default;
-  virtual void dsPlay(std::int32_t buffer) = 0;
-  virtual void dsPlayLooping(std::int32_t buffer) = 0;
-  virtual void dsStop(std::int32_t buffer) = 0;
-  virtual void dsFree(std::int32_t buffer) = 0;
+  // Device handle, 0 when no audio output can be opened.
+  virtual std::int32_t dsInitialize(std::int32_t window) = 0;
+  virtual std::int32_t dsTerminate(std::int32_t device) = 0;
+  // A buffer for the bytes of a WAV file, of which `count` copies may sound at once; 0 when
+  // the bytes are not a sound.
+  virtual std::int32_t dsCreateDSB(std::int32_t device, const void* wav, std::int32_t length,
+                                   std::int32_t count) = 0;
+  virtual std::int32_t dsFree(std::int32_t buffer) = 0;
+  virtual std::int32_t dsPlay(std::int32_t buffer) = 0;
+  virtual std::int32_t dsPlayLooping(std::int32_t buffer) = 0;
+  virtual std::int32_t dsStop(std::int32_t buffer) = 0;
 };
 
-// Used until a sound library has been loaded: the game runs silently.
+// Used until a sound library has been given: a device that makes no buffers, so the game
+// runs silently and without a warning.
 class SilentSound final : public SoundLibrary {
  public:
-  void dsPlay(std::int32_t) override {}
-  void dsPlayLooping(std::int32_t) override {}
-  void dsStop(std::int32_t) override {}
-  void dsFree(std::int32_t) override {}
+  static constexpr std::int32_t kDevice = 1;
+  std::int32_t dsInitialize(std::int32_t) override { return kDevice; }
+  std::int32_t dsTerminate(std::int32_t) override { return 0; }
+  std::int32_t dsCreateDSB(std::int32_t, const void*, std::int32_t, std::int32_t) override {
+    return 0;
+  }
+  std::int32_t dsFree(std::int32_t) override { return 0; }
+  std::int32_t dsPlay(std::int32_t) override { return 0; }
+  std::int32_t dsPlayLooping(std::int32_t) override { return 0; }
+  std::int32_t dsStop(std::int32_t) override { return 0; }
 };

@@ -56,6 +56,7 @@ void Form1::Form_MouseDown(Int button, Int, double x, double y) {
     // click then goes on as the player's.
     modori_chuu = nasi;
     win.MsgBox("OKですか？", mb::OKOnly, "再開(COM)");
+    com_ban();
   } else if (teban == man_te && modori_chuu == ari) {
     modori_chuu = nasi;
     手番_計時再開();
@@ -169,6 +170,7 @@ void Form1::クリック_移動(Int button, Int X, Int Y) {
     駒処理_開放(com_te);
     消去_打手_アイコン(teban);
     teban = com_te;
+    com_ban();
     return;
   }
 

@@ -12,11 +12,14 @@ constexpr Int kComBack = 1, kComSecond = 2, kComPawns = 3;
 constexpr Int kManPawns = 7, kManSecond = 8, kManBack = 9;
 constexpr Int kLeftOfBoard = 2, kRightOfBoard = 8;  // columns of the rook and bishop rows
 constexpr double kSecondsPerDay = 86400;
-constexpr double kWaitTolerance = 0.001;  // a clock reading finer than this is noise
+constexpr double kWaitTolerance = 0.001;     // a clock reading finer than this is noise
+constexpr std::int32_t kNoWindowHandle = 0;  // the sound library plays without a window
 
 }  // namespace
 
 void Form1::Form_Load() {
+  初期化_サウンド(kNoWindowHandle);
+  読込_全サウンド();
   level = 3;
   win.SetChecked(Menu::LEVEL3, true);
   man_te = te_gote;
@@ -127,6 +130,63 @@ void Form1::START_Click() {
   modori_chuu = nasi;
 }
 
+// Both starts against the computer share their opening: a finished game gives way to a fresh
+// one, the record reader's area is cleared and the level and squares are drawn.
+void Form1::対局_COM準備() {
+  描画_棋譜読込み部分消去();
+  描画_レベル(level);
+  描画_将棋盤桝();
+}
+
+void Form1::SENTE_Click() {
+  if (shouri_te != te_nasi) 初期設定();
+  対局_COM準備();
+  sentaku = 0;
+  taikyoku_mode = mode_com;
+  kifu_mode = nasi;
+  kifu_saigo = tesuu;
+  消去_全_アイコン();
+  kaisi_jikoku = static_cast<Single>(win.Seconds());
+  win.SetTimerEnabled(true);
+  const bool begun = teban != te_nasi && tesuu != 0;
+  if (begun && teban == com_te) {
+    com_ban();
+    return;
+  }
+  if (!begun || teban == man_te) {
+    man_te = te_sente;
+    com_te = te_gote;
+    teban = man_te;
+    描画_打手_アイコン(teban);
+    win.MsgBox("MANの番です", mb::OKOnly, begun ? "対局" : " ");
+  }
+  modori_chuu = nasi;
+}
+
+void Form1::GOTE_Click() {
+  if (shouri_te != te_nasi) 初期設定();
+  消去_全_アイコン();
+  対局_COM準備();
+  win.SetTimerEnabled(true);
+  sentaku = 0;
+  taikyoku_mode = mode_com;
+  kifu_mode = nasi;
+  kifu_saigo = tesuu;
+  音楽_切替(snd_sentou);
+  if (teban == te_nasi || tesuu == 0) {
+    man_te = te_gote;
+    com_te = te_sente;
+    teban = te_sente;
+    com_ban();
+  } else if (teban == man_te) {
+    描画_打手_アイコン(teban);
+    win.MsgBox("MANの番です", mb::OKOnly, "対局");
+    modori_chuu = nasi;
+  } else if (teban == com_te) {
+    com_ban();
+  }
+}
+
 void Form1::TAIKYOKU_Click() {
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
@@ -154,6 +214,7 @@ void Form1::終了処理() {
   for (std::int32_t snd :
        {snd_sonota, snd_kinsi, snd_kanasibari, snd_mahou, snd_sentou, snd_komauti, snd_bgm})
     ds->dsFree(snd);
+  終了_サウンド();
 }
 
 void Form1::待ち時間(double seconds) {

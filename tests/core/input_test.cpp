@@ -2,6 +2,8 @@
 // promoting with the right button and casting the seal spell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/Game.h"
 
 namespace {
@@ -275,20 +277,28 @@ TEST_F(AgainstTheComputer, AfterAStepBackThePlayersClockRestarts) {
   EXPECT_EQ(g->sentaku, 1) << "the same click then selects the piece";
 }
 
-TEST_F(AgainstTheComputer, APlayersMoveStopsTheClockAndPassesTheTurn) {
+TEST_F(AgainstTheComputer, APlayersMoveStopsTheClockAndTheComputerReplies) {
   vs_com({{3, 7, F::man_gin}, {6, 3, F::com_kin}}, F::te_sente);
   g->jikan_man = 10;
   g->keika_byou = 5;
-  g->huu_man[5][9] = F::ari;  // sealed by the computer
+  g->huu_man[5][9] = F::ari;  // the king, sealed by the computer
   g.w.timer_on = true;
   move(3, 7, 3, 6);
-  EXPECT_FALSE(g.w.timer_on);
   EXPECT_EQ(g->jikan_man, 15);
-  EXPECT_EQ(g->huu_man[5][9], F::nasi) << "the computer's seal is released";
-  EXPECT_EQ(g->huu_man[3][6], F::nasi) << "the moved piece is sealed only for the maps";
-  EXPECT_EQ(g->teban, F::te_gote);
+  // The seal goes before the computer starts thinking: the king is shown free again.
+  const auto& calls = g.w.calls;
+  const auto thinking = std::find_if(calls.begin(), calls.end(), [](const Call& c) {
+    return c.kind == Call::Text && c.text == "思考中";
+  });
+  ASSERT_NE(thinking, calls.end());
+  const auto king = std::find_if(calls.begin(), thinking, [](const Call& c) {
+    return c.kind == Call::Paint && c.picture == Picture::SITA_OU &&
+           FakeWindow::same(c.x, F::cell_x(5)) && FakeWindow::same(c.y, F::cell_y(9));
+  });
+  EXPECT_NE(king, thinking) << "the computer's seal is released";
+  EXPECT_EQ(g->teban, F::te_sente) << "the computer has moved and handed the turn back";
+  EXPECT_EQ(g->tesuu, 2);
   EXPECT_EQ(g->shouri_te, F::te_nasi);
-  EXPECT_TRUE(g.w.messages().empty());
 }
 
 TEST_F(AgainstTheComputer, CapturingTheKingWins) {

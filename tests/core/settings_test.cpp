@@ -38,7 +38,6 @@ std::string file_of(const std::string& background, const char* guidance, const c
 
 struct Settings : ::testing::Test {
   Game g;
-  void SetUp() override { g->snd_bgm = 8, g->snd_sentou = 9; }
   bool checked(Menu m) { return g.w.Checked(m); }
   int loops(int handle) {
     int n = 0;
@@ -56,7 +55,8 @@ TEST_F(Settings, FirstStartWritesTheDefaultFile) {
   EXPECT_TRUE(checked(Menu::BGM));
   EXPECT_FALSE(checked(Menu::SIDOU));
   EXPECT_EQ(g->haikei, F::haikei_midori);
-  EXPECT_EQ(loops(8) + loops(9), 0) << "the music does not start from the default file";
+  EXPECT_TRUE(g.w.of(Call::PlayLooping).empty())
+      << "the music does not start from the default file";
 }
 
 TEST_F(Settings, ValuesAreAppliedAtStartUp) {
@@ -70,7 +70,8 @@ TEST_F(Settings, ValuesAreAppliedAtStartUp) {
   EXPECT_EQ(g->sidou, F::ari);
   EXPECT_EQ(g->iro_sidou, F::iro_siro);
   EXPECT_FALSE(checked(Menu::KEIKA));
-  EXPECT_EQ(loops(8), 1) << "the background music at start-up";
+  EXPECT_EQ(loops(g->snd_bgm), 1) << "the background music at start-up";
+  EXPECT_EQ(loops(g->snd_sentou), 0);
 }
 
 TEST_F(Settings, ShiftJisAndUtf8NameTheSameBackground) {
@@ -119,7 +120,6 @@ TEST_F(Settings, AnUnwritableFolderNeitherStopsNorBreaksTheGame) {
 
 struct Options : Settings {
   void SetUp() override {
-    Settings::SetUp();
     std::remove(g.settings.c_str());
     g->Form_Load();
     g.w.clear();
@@ -179,11 +179,11 @@ TEST_F(Options, MusicSwitchesByWhetherAGameRuns) {
   EXPECT_FALSE(checked(Menu::BGM));
   EXPECT_EQ(g.w.of(Call::Stop).size(), 2u);
   g->BGM_Click();
-  EXPECT_EQ(loops(9), 1) << "the battle music before any game";
+  EXPECT_EQ(loops(g->snd_sentou), 1) << "the battle music before any game";
   g->BGM_Click();
   g->START_Click();
   g->BGM_Click();
-  EXPECT_EQ(loops(8), 1) << "the background music during a game";
+  EXPECT_EQ(loops(g->snd_bgm), 1) << "the background music during a game";
   EXPECT_EQ(read(g.settings), file_of(kGreen, "OFF", "ON", "ON"));
 }
 

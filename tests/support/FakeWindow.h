@@ -35,7 +35,10 @@ struct Call {
     Play,
     PlayLooping,
     Stop,
-    Free
+    Free,
+    Initialize,
+    Create,
+    Terminate
   };
   Kind kind = Refresh;
   Picture picture = Picture::Count;
@@ -46,7 +49,7 @@ struct Call {
   int colour = -1;
   bool flag = false;  // bold, visible, checked, enabled, timer on
   int buttons = 0;
-  int sound = 0;
+  int sound = 0;  // buffer or device handle
   std::string text, title;
 };
 
@@ -233,30 +236,31 @@ class FakeWindow : public Window, public SoundLibrary {
   std::string Path(Control c) override { return paths[static_cast<int>(c)]; }
 
   // ---- SoundLibrary ------------------------------------------------------------------------
-  void dsPlay(std::int32_t b) override {
-    Call r;
-    r.kind = Call::Play;
-    r.sound = b;
-    add(std::move(r));
+  // Hands out a device and then buffer handles counting from 1; device 0 makes the device fail.
+  std::int32_t device = 1;
+  std::int32_t last_buffer = 0;
+
+  std::int32_t dsInitialize(std::int32_t) override {
+    sound_call(Call::Initialize, device);
+    return device;
   }
-  void dsPlayLooping(std::int32_t b) override {
+  std::int32_t dsTerminate(std::int32_t d) override { return sound_call(Call::Terminate, d); }
+  // Records the length in x and the count in buttons.
+  std::int32_t dsCreateDSB(std::int32_t d, const void*, std::int32_t length,
+                           std::int32_t count) override {
+    const std::int32_t b = d != 0 && d == device ? ++last_buffer : 0;
     Call r;
-    r.kind = Call::PlayLooping;
+    r.kind = Call::Create;
     r.sound = b;
+    r.x = length;
+    r.buttons = count;
     add(std::move(r));
+    return b;
   }
-  void dsStop(std::int32_t b) override {
-    Call r;
-    r.kind = Call::Stop;
-    r.sound = b;
-    add(std::move(r));
-  }
-  void dsFree(std::int32_t b) override {
-    Call r;
-    r.kind = Call::Free;
-    r.sound = b;
-    add(std::move(r));
-  }
+  std::int32_t dsFree(std::int32_t b) override { return sound_call(Call::Free, b); }
+  std::int32_t dsPlay(std::int32_t b) override { return sound_call(Call::Play, b); }
+  std::int32_t dsPlayLooping(std::int32_t b) override { return sound_call(Call::PlayLooping, b); }
+  std::int32_t dsStop(std::int32_t b) override { return sound_call(Call::Stop, b); }
 
   // ---- Queries -----------------------------------------------------------------------------
   void clear() { calls.clear(); }
@@ -323,6 +327,13 @@ class FakeWindow : public Window, public SoundLibrary {
 
  private:
   void add(Call c) { calls.push_back(std::move(c)); }
+  std::int32_t sound_call(Call::Kind k, std::int32_t handle) {
+    Call r;
+    r.kind = k;
+    r.sound = handle;
+    add(std::move(r));
+    return handle != 0;
+  }
   void advance(double s) {
     now += s;
     if (now >= 86400) now -= 86400;

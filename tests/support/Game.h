@@ -16,7 +16,8 @@ struct Game {
   std::unique_ptr<Form1> f = std::make_unique<Form1>(w);
   std::string settings;
 
-  // Each game has its own settings file: guidance, clock display and music off.
+  // Each game has its own settings file (guidance, clock display and music off) and loads the
+  // game's sounds into the recording fake.
   Game() {
     static std::atomic<int> serial{0};
     settings =
@@ -24,6 +25,7 @@ struct Game {
     std::ofstream(settings, std::ios::binary) << "BGM=OFF\r\n";
     f->settings_path = settings;
     f->ds = &w;
+    f->sound_folder = LUMINAK_SOURCE_SOUNDS;
   }
   ~Game() { std::remove(settings.c_str()); }
   Game(const Game&) = delete;

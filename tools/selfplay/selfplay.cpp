@@ -1,0 +1,267 @@
+// The computer against itself, seals included, with every invariant of the position checked
+// after every move.
+//
+//   selfplay --games N --level L --seed S [--dump FILE --dump-every K]
+//   selfplay --decide FILE      the decision for each position of FILE at each level
+//
+// The side to move always plays the upper pieces: after each move the whole position is
+// turned round (board, hands, totals and seals). Level 0 plays every game at each level in turn.
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/BoardTerms.h"
+#include "support/ComDecision.h"
+#include "support/PositionText.h"
+#include "support/QuietWindow.h"
+
+namespace {
+
+using F = Form1;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kMaxPlies = 400;
+constexpr int kPiecesInPlay = 40;
+constexpr int kMinOpening = 2, kMaxOpening = 6;  // random plies before the computer plays
+constexpr Int kTurn = F::ban_max + 1;
+
+struct Options {
+  int games = 10, level = 3;
+  unsigned seed = 1;
+  std::string dump, suite;
+  int dump_every = 0;
+};
+
+struct Move {
+  Int x, y, x2, y2, before, after;
+};
+
+enum class End { KingTaken, NoMove, PlyLimit, Broken };
+
+bool real_code(Int c) {
+  static constexpr Int kCodes[] = {
+      F::com_hu,        F::com_hu_nari, F::com_kyou,     F::com_kyou_nari, F::com_kei,
+      F::com_kei_nari,  F::com_gin,     F::com_gin_nari, F::com_kin,       F::com_kaku,
+      F::com_kaku_nari, F::com_sya,     F::com_sya_nari, F::com_ou};
+  const Int a = static_cast<Int>(std::abs(c));
+  return c == F::kara || std::find(std::begin(kCodes), std::end(kCodes), a) != std::end(kCodes);
+}
+
+// The whole position turned round: the mover always holds the positive codes.
+void turn_round(F& f) {
+  f.COM_MAN_入替処理();
+  std::swap(f.mochi_man_kei, f.mochi_com_kei);
+  Int man[10][10], com[10][10];
+  for (int x = 0; x < 10; ++x)
+    for (int y = 0; y < 10; ++y) {
+      man[x][y] = f.huu_man[x][y];
+      com[x][y] = f.huu_com[x][y];
+      f.huu_man[x][y] = f.huu_com[x][y] = F::nasi;
+    }
+  for (int x = 1; x <= F::ban_max; ++x)
+    for (int y = 1; y <= F::ban_max; ++y) {
+      f.huu_man[kTurn - x][kTurn - y] = com[x][y];
+      f.huu_com[kTurn - x][kTurn - y] = man[x][y];
+    }
+  for (int k = 1; k <= F::mochi_max; ++k) std::swap(f.huu_mochi_man[k], f.huu_mochi_com[k]);
+}
+
+// What must hold after every move; an empty string when all is well.
+std::string broken(const F& f, bool king_taken) {
+  int pieces = 0, seals_man = 0, seals_com = 0;
+  for (int x = 1; x <= F::ban_max; ++x)
+    for (int y = 1; y <= F::ban_max; ++y) {
+      const Int c = f.ban[x][y];
+      if (!real_code(c)) return "a square holds code " + std::to_string(c);
+      if (c != F::kara) ++pieces;
+      if (f.huu_man[x][y] == F::ari || f.huu_com[x][y] == F::ari) {
+        if (c == F::kara) return "a seal lies on an empty square";
+        seals_man += f.huu_man[x][y] == F::ari;
+        seals_com += f.huu_com[x][y] == F::ari;
+      }
+    }
+  int man_total = 0, com_total = 0;
+  for (int k = 1; k <= F::mochi_max; ++k) {
+    if (f.mochi_man[k] < 0 || f.mochi_com[k] < 0) return "a negative hand count";
+    man_total += f.mochi_man[k];
+    com_total += f.mochi_com[k];
+    seals_man += f.huu_mochi_man[k] == F::ari;
+    seals_com += f.huu_mochi_com[k] == F::ari;
+    if ((f.huu_mochi_man[k] == F::ari && f.mochi_man[k] == 0) ||
+        (f.huu_mochi_com[k] == F::ari && f.mochi_com[k] == 0))
+      return "a seal lies on an empty hand kind";
+  }
+  // A taken king counts in its captor's total but enters no hand.
+  if (!king_taken && (man_total != f.mochi_man_kei || com_total != f.mochi_com_kei))
+    return "hand totals disagree";
+  if (seals_man > 1 || seals_com > 1) return "a side has more than one seal in force";
+  if (!king_taken && pieces + man_total + com_total != kPiecesInPlay)
+    return "pieces lost or made: " + std::to_string(pieces + man_total + com_total);
+  return {};
+}
+
+// A random legal board move of the upper side, for the opening.
+bool random_move(F& f, std::mt19937& rng) {
+  std::vector<Move> moves;
+  for (Int x = 1; x <= F::ban_max; ++x)
+    for (Int y = 1; y <= F::ban_max; ++y)
+      if (f.ban[x][y] >= F::com_hu)
+        for (Int x2 = 1; x2 <= F::ban_max; ++x2)
+          for (Int y2 = 1; y2 <= F::ban_max; ++y2)
+            if (f.移動チェック(x, y, x2, y2, f.ban[x][y]) == F::ari &&
+                f.移動後チェック(y2, f.ban[x][y]) == F::ari)
+              moves.push_back({x, y, x2, y2, f.ban[x][y], f.ban[x][y]});
+  if (moves.empty()) return false;
+  const Move m = moves[std::uniform_int_distribution<size_t>(0, moves.size() - 1)(rng)];
+  f.駒移動(m.x, m.y, m.x2, m.y2, m.after);
+  return true;
+}
+
+struct Stats {
+  int games = 0, king_taken = 0, no_move = 0, ply_limit = 0, broken = 0;
+  long plies = 0, decisions = 0;
+  double slowest = 0, total = 0;
+  std::uint64_t fingerprint = 14695981039346656037ull;  // FNV-1a over every decision
+
+  void remember(const std::string& text) {
+    for (const char c : text)
+      fingerprint = (fingerprint ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+};
+
+// One move of the upper side as the computer plays it: choice, spell, move, seals released.
+End computer_move(F& f, Stats& st) {
+  const auto start = Clock::now();
+  const ComDecision d = decide(f);
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  if (!d.found()) return End::NoMove;
+  st.remember(d.text());
+  st.slowest = std::max(st.slowest, seconds);
+  st.total += seconds;
+  ++st.decisions;
+  if (d.code != F::kara) f.駒処理_封(d.tx, d.ty);
+  f.駒移動(d.x, d.y, d.x2, d.y2, d.after);
+  f.駒処理_開放(f.man_te);  // the seal the other side cast is spent
+  return f.shouri_te != F::te_nasi ? End::KingTaken : End::PlyLimit;
+}
+
+// The decision of every position of a suite at every level, one line each.
+void decide_suite(F& f, const std::string& path) {
+  std::ifstream in(path);
+  std::string name;
+  std::vector<std::string> texts;
+  while (position_text::read(in, f, name)) texts.push_back(position_text::write(f, name));
+  for (const std::string& t : texts)
+    for (Int level = 1; level <= 3; ++level) {
+      std::istringstream one(t);
+      position_text::read(one, f, name);
+      f.level = level;
+      f.勢力調査();
+      std::printf("%s | %d | %s\n", name.c_str(), level, decide(f).text().c_str());
+    }
+}
+
+End play(F& f, int level, std::mt19937& rng, Stats& st, const Options& o, int game, int& plies,
+         std::ofstream* dump) {
+  f.初期設定();
+  f.level = static_cast<Int>(level);
+  const int opening = std::uniform_int_distribution<int>(kMinOpening, kMaxOpening)(rng);
+  for (plies = 0; plies < opening; ++plies) {
+    if (!random_move(f, rng)) return End::NoMove;
+    turn_round(f);
+  }
+  while (plies < kMaxPlies) {
+    const End e = computer_move(f, st);
+    if (e == End::NoMove) return e;
+    ++plies;
+    const std::string why = broken(f, e == End::KingTaken);
+    if (!why.empty()) {
+      std::printf("game %d, ply %d: %s\n%s", game, plies, why.c_str(),
+                  position_text::write(f, "broken").c_str());
+      return End::Broken;
+    }
+    if (e == End::KingTaken) return e;
+    turn_round(f);
+    if (dump && o.dump_every > 0 && plies % o.dump_every == 0)
+      *dump << position_text::write(f, "game " + std::to_string(game) + " level " +
+                                           std::to_string(level) + " ply " + std::to_string(plies))
+            << "\n";
+  }
+  return End::PlyLimit;
+}
+
+Options parse(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string a = argv[i];
+    if (a == "--games")
+      o.games = std::atoi(argv[i + 1]);
+    else if (a == "--level")
+      o.level = std::atoi(argv[i + 1]);
+    else if (a == "--seed")
+      o.seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
+    else if (a == "--dump")
+      o.dump = argv[i + 1];
+    else if (a == "--dump-every")
+      o.dump_every = std::atoi(argv[i + 1]);
+    else if (a == "--decide")
+      o.suite = argv[i + 1];
+    else {
+      std::fprintf(stderr, "usage: selfplay --games N --level L --seed S\n");
+      std::exit(2);
+    }
+  }
+  return o;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Options o = parse(argc, argv);
+  QuietWindow w;
+  F f(w);
+  if (!o.suite.empty()) {
+    decide_suite(f, o.suite);
+    return 0;
+  }
+  std::ofstream dump_file;
+  if (!o.dump.empty()) dump_file.open(o.dump);
+  Stats st;
+  for (int g = 0; g < o.games; ++g) {
+    const int level = o.level >= 1 && o.level <= 3 ? o.level : g % 3 + 1;
+    std::mt19937 rng(o.seed + static_cast<unsigned>(g));
+    int plies = 0;
+    const End e = play(f, level, rng, st, o, g, plies, dump_file.is_open() ? &dump_file : nullptr);
+    ++st.games;
+    st.plies += plies;
+    switch (e) {
+      case End::KingTaken:
+        ++st.king_taken;
+        break;
+      case End::NoMove:
+        ++st.no_move;
+        break;
+      case End::PlyLimit:
+        ++st.ply_limit;
+        break;
+      case End::Broken:
+        ++st.broken;
+        break;
+    }
+  }
+  std::printf("games %d: king taken %d, no legal move %d, %d plies reached %d, broken %d\n",
+              st.games, st.king_taken, st.no_move, kMaxPlies, st.ply_limit, st.broken);
+  std::printf("fingerprint of the decisions %016llx\n",
+              static_cast<unsigned long long>(st.fingerprint));
+  std::printf("plies %ld (%.1f a game); decisions %ld, mean %.3f ms, slowest %.3f ms\n", st.plies,
+              st.games ? double(st.plies) / st.games : 0.0, st.decisions,
+              st.decisions ? 1e3 * st.total / st.decisions : 0.0, 1e3 * st.slowest);
+  return st.broken == 0 ? 0 : 1;
+}
