@@ -1,11 +1,12 @@
 // The save dialog and the file picker: the controls on the main window, saving a record under
 // the name typed, loading the file clicked, and the header area that loading writes on.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

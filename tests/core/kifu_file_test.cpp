@@ -202,6 +202,10 @@ TEST_F(Kifu, LongGamesAndLargeHandsRoundTrip) {
   EXPECT_EQ(h->kifu_mochi_com[519][2], 35);
   EXPECT_EQ(h->kifu_ban[519][5][9], F::man_ou);
   EXPECT_EQ(h->kifu_ban[518][5][8], F::man_ou);
+  for (int i = 0; i < 519; ++i) h->AFTER_Click();
+  EXPECT_EQ(h->tesuu, 519);
+  EXPECT_EQ(h->ban[5][9], F::man_ou);
+  EXPECT_EQ(h->mochi_man[1], 18);
 }
 
 TEST_F(Kifu, HeadersStandAroundTheBoard) {
