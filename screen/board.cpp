@@ -280,7 +280,9 @@ void Form1::描画_桝輪郭(Int colour, double column, double row) {
 void Form1::描画_数値(double column, double row, long value, Int colour, Int style, Int size) {
   if (style == 0) {
     // The default numeric format: a blank where a positive number's sign would be.
-    print_at(column, row, (value >= 0 ? " " : "") + std::to_string(value), colour, size);
+    std::string text = std::to_string(value);
+    if (value >= 0) text.insert(text.begin(), ' ');
+    print_at(column, row, text, colour, size);
   } else if (value >= 1 && value <= ban_max) {
     print_at(column, row, kKanjiNumerals[value - 1], colour, size);
   }

@@ -179,6 +179,17 @@ TEST_F(Handicap, TheGameThenStartsFromTheChangedPositionUntilANewGame) {
   EXPECT_EQ(g->hande_settei, F::nasi);
 }
 
+TEST_F(Handicap, AGameAgainstTheComputerStartsFromTheChangedPosition) {
+  g->LBEL_UP_Click();
+  g->LBEL_UP_Click();
+  g->GOTE_Click();  // the computer, without bishop and rook, moves first
+  EXPECT_EQ(g->tesuu, 1);
+  EXPECT_EQ(pieces(true), 18);
+  EXPECT_EQ(officers(true), 8);
+  EXPECT_EQ(g->hande_settei, F::ari);
+  EXPECT_EQ(g->teban, g->man_te);
+}
+
 TEST_F(Handicap, ASealedPieceTakenOffLeavesNoSealBehind) {
   g->START_Click();
   g->Form_MouseDown(L, 0, F::cell_x(8.5), F::cell_y(2.5));  // seal the computer's bishop
