@@ -37,6 +37,27 @@ void play_eventful_game(RecordGame& g) {
   g.move(9, 3, 9, 4, 6);
 }
 
+// Steps the loaded record `h` forward to its end: every position matches what `g` recorded.
+void step_through_and_compare(RecordGame& g, RecordGame& h) {
+  for (long n = 1; n <= g->kifu_saigo; ++n) {
+    h->AFTER_Click();
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) {
+        EXPECT_EQ(h->ban[x][y], g->kifu_ban[n][x][y]) << n;
+        EXPECT_EQ(h->huu_man[x][y], g->kifu_huu_man[n][x][y]) << n;
+        EXPECT_EQ(h->huu_com[x][y], g->kifu_huu_com[n][x][y]) << n;
+      }
+    for (int k = 1; k <= 7; ++k) {
+      EXPECT_EQ(h->mochi_man[k], g->kifu_mochi_man[n][k]) << n;
+      EXPECT_EQ(h->mochi_com[k], g->kifu_mochi_com[n][k]) << n;
+      EXPECT_EQ(h->huu_mochi_man[k], g->kifu_huu_mochi_man[n][k]) << n;
+      EXPECT_EQ(h->huu_mochi_com[k], g->kifu_huu_mochi_com[n][k]) << n;
+    }
+    EXPECT_EQ(h->jikan_man, std::trunc(g->kifu_jikan_man_ato[n]));
+    EXPECT_EQ(h->jikan_com, std::trunc(g->kifu_jikan_com_ato[n]));
+  }
+}
+
 TEST_F(Kifu, LinesAreByteExact) {
   F& f = *g;
   f.man_te = F::te_gote;
@@ -156,26 +177,37 @@ TEST_F(Kifu, ASavedGameLoadsBackWhole) {
   ASSERT_EQ(m.size(), 2u);
   EXPECT_EQ(m[0].text, " 読み込みました");
   EXPECT_EQ(m[1].text, "棋譜を '進 'で進めて下さい");
-  for (int n = 1; n <= 9; ++n) {
-    h->AFTER_Click();
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) {
-        EXPECT_EQ(h->ban[x][y], g->kifu_ban[n][x][y]);
-        EXPECT_EQ(h->huu_man[x][y], g->kifu_huu_man[n][x][y]);
-        EXPECT_EQ(h->huu_com[x][y], g->kifu_huu_com[n][x][y]);
-      }
-    for (int k = 1; k <= 7; ++k) {
-      EXPECT_EQ(h->mochi_man[k], g->kifu_mochi_man[n][k]);
-      EXPECT_EQ(h->mochi_com[k], g->kifu_mochi_com[n][k]);
-      EXPECT_EQ(h->huu_mochi_man[k], g->kifu_huu_mochi_man[n][k]);
-      EXPECT_EQ(h->huu_mochi_com[k], g->kifu_huu_mochi_com[n][k]);
-    }
-    EXPECT_EQ(h->jikan_man, std::trunc(g->kifu_jikan_man_ato[n]));
-    EXPECT_EQ(h->jikan_com, std::trunc(g->kifu_jikan_com_ato[n]));
-  }
+  step_through_and_compare(g, h);
   EXPECT_EQ(h->ban[6][2], F::man_kaku_nari);
   EXPECT_EQ(h->mochi_com[6], 1);
   EXPECT_GT(h->jikan_man, 1234);
+}
+
+TEST_F(Kifu, AGameAgainstTheComputerLoadsBackWhole) {
+  g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+  g->SENTE_Click();
+  // The player makes the first legal move found from a different square each turn; the
+  // computer answers each with its move and its spell.
+  for (int turn = 0; turn < 12 && g->shouri_te == F::te_nasi; ++turn) {
+    bool moved = false;
+    for (int i = 0; i < 81 * 81 && !moved; ++i) {
+      const int from = (i + turn * 13) % 81, to = i / 81;
+      const Int fx = static_cast<Int>(from / 9 + 1), fy = static_cast<Int>(from % 9 + 1);
+      const Int tx = static_cast<Int>((to + turn) % 81 / 9 + 1), ty = static_cast<Int>(to % 9 + 1);
+      if (g->ban[fx][fy] > F::man_hu || g->移動チェック(fx, fy, tx, ty, g->ban[fx][fy]) != F::ari)
+        continue;
+      g.move(fx, fy, tx, ty, 3 + turn, R);
+      moved = true;
+    }
+    ASSERT_TRUE(moved);
+  }
+  ASSERT_GE(g->kifu_saigo, 20);
+  g.save("vs");
+  RecordGame h;
+  h.write("vs.棋譜", g.read("vs.棋譜"));
+  h.load("vs.棋譜");
+  ASSERT_EQ(h->kifu_saigo, g->kifu_saigo);
+  step_through_and_compare(g, h);
 }
 
 TEST_F(Kifu, LongGamesAndLargeHandsRoundTrip) {
