@@ -68,6 +68,17 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
   copy_board(com_kougeki_y_mae, com_kougeki_y);
   win.Refresh();
   double best = kNoScore;
+  // Only a strictly higher score replaces the best, so the first of equals stays.
+  auto improves = [&](double score, Int x, Int y, Int x2, Int y2, Int after) {
+    if (score <= best) return false;
+    best = score;
+    O_移動元X = x;
+    O_移動元Y = y;
+    O_移動先X = x2;
+    O_移動先Y = y2;
+    O_先駒 = after;
+    return true;
+  };
 
   for (Int X = 1; X <= ban_max; ++X) {
     Timer1_Timer();
@@ -105,14 +116,8 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
 
         ban[X2][Y2] = target;
         ban[X][Y] = idou_koma;
-        if (score > best) {
-          best = score;
-          O_移動元X = X;
-          O_移動元Y = Y;
-          O_移動先X = X2;
-          O_移動先Y = Y2;
-          O_元駒 = idou_koma;
-          O_先駒 = after;
+        if (improves(score, X, Y, X2, Y2, after)) {
+          O_元駒 = idou_koma;  // a drop leaves it as the last board move set it
           if (target == man_ou) return;
         }
       }
@@ -133,15 +138,7 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
         勢力調査();
         const double score = 盤評価(kara, idou_koma, mochi_com_x, k, X2, Y2);
         ban[X2][Y2] = kara;
-        if (score > best) {
-          best = score;
-          O_移動元X = mochi_com_x;
-          O_移動元Y = k;
-          O_移動先X = X2;
-          O_移動先Y = Y2;
-          O_先駒 = idou_koma;
-          if (best >= kMateScore) return;
-        }
+        if (improves(score, mochi_com_x, k, X2, Y2, idou_koma) && best >= kMateScore) return;
       }
     }
   }
