@@ -18,6 +18,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <utility>
 
 #include "tests/qt/QtHelpers.h"
 
@@ -30,14 +31,14 @@ int px(double v) {
 }
 
 // Compares inner pixels of picture p, painted with its top-left corner at (x, y) twips, with
-// its file scaled to the surface's resolution.
-::testing::AssertionResult shows_picture(const QImage& surface, Picture p, double x, double y) {
+// its file scaled to the surface's resolution: k pixels per twip, the form's corner at `form`.
+::testing::AssertionResult shows_picture(const QImage& surface, QPointF form, double k, Picture p,
+                                         double x, double y) {
   QImage file(picture_path(p));
   if (file.isNull()) return ::testing::AssertionFailure() << "no picture file";
-  const double k = surface.width() / 9000.0;  // device pixels per twip
   const Size size = picture_size(p);
-  const int x0 = px(x * k), y0 = px(y * k);
-  const int w = px((x + size.w) * k) - x0, h = px((y + size.h) * k) - y0;
+  const int w = px((x + size.w) * k) - px(x * k), h = px((y + size.h) * k) - px(y * k);
+  const int x0 = px(form.x()) + px(x * k), y0 = px(form.y()) + px(y * k);
   QImage expected = file.convertToFormat(QImage::Format_RGB32)
                         .scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   for (double fx : {0.2, 0.35, 0.5, 0.65, 0.8})
@@ -52,6 +53,17 @@ int px(double v) {
                << got.name().toStdString() << ", want " << want.name().toStdString();
     }
   return ::testing::AssertionSuccess();
+}
+
+// The same, for an image that is just the form.
+::testing::AssertionResult shows_picture(const QImage& surface, Picture p, double x, double y) {
+  return shows_picture(surface, QPointF(0, 0), surface.width() / 9000.0, p, x, y);
+}
+
+// The same, for an image of the whole surface s.
+::testing::AssertionResult shows_picture(const QImage& image, const Surface& s, Picture p, double x,
+                                         double y) {
+  return shows_picture(image, s.pictureRect().topLeft(), s.scale() / 15, p, x, y);
 }
 
 bool have_pictures(std::initializer_list<Picture> ps) {
@@ -148,19 +160,37 @@ TEST_F(WindowTest, TwiceTheSizeShowsTheSamePictureScaled) {
   EXPECT_TRUE(shows_picture(shown, Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
 }
 
-TEST_F(WindowTest, AWiderWindowCentresThePictureOnTheBackgroundColour) {
-  w->resize(1000, 533 + w->height() - s().height());
-  settle();
-  ASSERT_EQ(s().size(), QSize(1000, 533));
-  QRectF r = s().pictureRect();
-  EXPECT_DOUBLE_EQ(r.left(), 200);
-  EXPECT_DOUBLE_EQ(r.width(), 600);
-  QImage shown = s().grab().toImage();
-  EXPECT_EQ(shown.pixelColor(50, 200), QColor(0, 128, 0));
-  EXPECT_EQ(shown.pixelColor(950, 300), QColor(0, 128, 0));
-  QPointF t = w->toTwips(QPoint(200, 0));
-  EXPECT_NEAR(t.x(), 0, 1e-9);
-  EXPECT_NEAR(t.y(), 0, 1e-9);
+// A wide and a tall window: the form is centred, and the background goes on to the window's
+// edges, first what the game tiled beyond the form, then the same tiles repeated past that.
+TEST_F(WindowTest, TheBackgroundFillsAWindowOfAnotherShape) {
+  if (!have_pictures({Picture::HAIKEI_MIDORI, Picture::HAIKEI_TAKE})) GTEST_SKIP();
+  struct Shape {
+    QSize size;
+    QPointF form;               // the form's corner, pixels
+    double beyond_c, beyond_r;  // a cell past the game's tiles
+    double tiled_c, tiled_r;    // a cell the game tiled outside the form
+  } shapes[] = {{{1000, 533}, {200, 0}, -5, 5, 19, 5}, {{600, 900}, {0, 184}, 4, -4, 4, 14}};
+  for (const Shape& shape : shapes) {
+    w->resize(shape.size + w->size() - s().size());
+    settle();
+    ASSERT_EQ(s().size(), shape.size);
+    const QRectF r = s().pictureRect();
+    EXPECT_EQ(r.topLeft(), shape.form);
+    EXPECT_DOUBLE_EQ(r.width(), 600);
+    const QPointF t = w->toTwips(shape.form.toPoint());
+    EXPECT_NEAR(t.x(), 0, 1e-9);
+    EXPECT_NEAR(t.y(), 0, 1e-9);
+    for (Picture p : {Picture::HAIKEI_MIDORI, Picture::HAIKEI_TAKE}) {
+      if (p == Picture::HAIKEI_TAKE) w->action(Menu::TAKE)->trigger();
+      settle();
+      const QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+      EXPECT_TRUE(
+          shows_picture(shown, s(), p, F::cell_x(shape.beyond_c), F::cell_y(shape.beyond_r)));
+      EXPECT_TRUE(shows_picture(shown, s(), p, F::cell_x(shape.tiled_c), F::cell_y(shape.tiled_r)));
+      EXPECT_TRUE(shows_picture(shown, s(), Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
+    }
+    w->action(Menu::MIDORI)->trigger();
+  }
 }
 
 TEST_F(WindowTest, BoxesAreOnePixelOutlines) {
@@ -311,13 +341,15 @@ TEST_F(WindowTest, TheMiddleButtonIsNotTheGames) {
   EXPECT_FALSE(box.seen) << "the game would have asked for a game to be started";
 }
 
-// Presses at the pixel centres of squares play a move, at 100 % and with the window scaled.
-class WindowMouseTest : public WindowTest, public ::testing::WithParamInterface<double> {};
+// Presses at the pixel centres of squares play a move, at 100 %, with the window scaled, and
+// in a wide and a tall window: width and height zoom.
+class WindowMouseTest : public WindowTest,
+                        public ::testing::WithParamInterface<std::pair<double, double>> {};
 
 TEST_P(WindowMouseTest, ClickingAPawnAndItsSquareMovesIt) {
   if (!have_pictures({Picture::SITA_HU_0, Picture::KARA_MASU})) GTEST_SKIP();
-  const double zoom = GetParam();
-  w->SizeWindow(9000 * zoom, 8000 * zoom);
+  const auto [zoom_w, zoom_h] = GetParam();
+  w->SizeWindow(9000 * zoom_w, 8000 * zoom_h);
   settle();
   BoxAnswer started;
   answer_next_box(QMessageBox::Ok, &started);
@@ -340,11 +372,13 @@ TEST_P(WindowMouseTest, ClickingAPawnAndItsSquareMovesIt) {
   EXPECT_EQ(w->form.ban[5][6], F::man_hu);
   EXPECT_EQ(w->form.ban[5][7], F::kara);
   QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_TRUE(shows_picture(shown, Picture::SITA_HU_0, F::cell_x(5), F::cell_y(6)));
-  EXPECT_TRUE(shows_picture(shown, Picture::KARA_MASU, F::cell_x(5), F::cell_y(7)));
+  EXPECT_TRUE(shows_picture(shown, s(), Picture::SITA_HU_0, F::cell_x(5), F::cell_y(6)));
+  EXPECT_TRUE(shows_picture(shown, s(), Picture::KARA_MASU, F::cell_x(5), F::cell_y(7)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, WindowMouseTest, ::testing::Values(1.0, 1.7));
+INSTANTIATE_TEST_SUITE_P(Scales, WindowMouseTest,
+                         ::testing::Values(std::pair(1.0, 1.0), std::pair(1.7, 1.7),
+                                           std::pair(2.2, 1.3), std::pair(1.1, 2.0)));
 
 // ---- Image controls ------------------------------------------------------------------------
 
