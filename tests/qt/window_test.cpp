@@ -95,10 +95,56 @@ void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
   QTimer::singleShot(0, *poll);
 }
 
+bool have_image(Image i) {
+  return QFile::exists(image_path(i));
+}
+
+// Visits every pixel of image control i, as the surface places and scales it, that is at least
+// `alpha` opaque: where it lands in the widget, in twips, and the image's own colour there.
+// Returns how many there are.
+template <class Visit>
+int for_each_opaque_pixel(const Surface& s, Image i, Visit visit, int alpha = 128) {
+  const double k = s.scale() / 15;
+  const QPointF at = s.imagePosition(i), form = s.pictureRect().topLeft();
+  const Size size = image_size(i);
+  const int x0 = px(at.x() * k), y0 = px(at.y() * k);
+  const QImage scaled = QImage(image_path(i))
+                            .convertToFormat(QImage::Format_ARGB32)
+                            .scaled(px((at.x() + size.w) * k) - x0, px((at.y() + size.h) * k) - y0,
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  int n = 0;
+  for (int y = 0; y < scaled.height(); ++y)
+    for (int x = 0; x < scaled.width(); ++x) {
+      const QColor own = scaled.pixelColor(x, y);
+      if (own.alpha() < alpha) continue;
+      ++n;
+      visit(QPoint(px(form.x()) + x0 + x, px(form.y()) + y0 + y),
+            QPointF(at.x() + x / k, at.y() + y / k), own);
+    }
+  return n;
+}
+
 struct WindowTest : ::testing::Test {
   std::unique_ptr<GameWindow> w;
   void SetUp() override { w = started_window(); }
   Surface& s() { return *w->surface(); }
+
+  // The grabbed window shows image control i as it is, nearly everywhere it is opaque.
+  void expect_shown(Image i) {
+    const QImage shown = s().grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    int matched = 0;
+    const int opaque = for_each_opaque_pixel(
+        s(), i,
+        [&](QPoint at, QPointF, QColor own) {
+          const QColor got = shown.pixelColor(at);
+          matched += std::abs(got.red() - own.red()) < 24 &&
+                     std::abs(got.green() - own.green()) < 24 &&
+                     std::abs(got.blue() - own.blue()) < 24;
+        },
+        255);
+    EXPECT_GT(opaque, 0) << image_name(i);
+    EXPECT_GT(matched, opaque * 9 / 10) << image_name(i);
+  }
 };
 
 // ---- The window ----------------------------------------------------------------------------
@@ -385,31 +431,11 @@ INSTANTIATE_TEST_SUITE_P(Scales, WindowMouseTest,
 TEST_F(WindowTest, ImagesStartHiddenAndShowAboveThePicture) {
   for (int i = 0; i < static_cast<int>(Image::Count); ++i)
     EXPECT_FALSE(s().imageVisible(static_cast<Image>(i)));
-  QImage file(image_path(Image::Image1));
-  if (file.isNull()) GTEST_SKIP();
-  const double left = F::cell_x(3) + 100, top = F::cell_y(5) - 300;
-  w->MoveImage(Image::Image1, left, top);
+  if (!have_image(Image::Image1)) GTEST_SKIP();
+  w->MoveImage(Image::Image1, F::cell_x(3) + 100, F::cell_y(5) - 300);
   w->ShowImage(Image::Image1, true);
   w->Refresh();
-  const Size size = image_size(Image::Image1);
-  QImage shown = s().grab().toImage().convertToFormat(QImage::Format_ARGB32);
-  QImage scaled = file.convertToFormat(QImage::Format_ARGB32)
-                      .scaled(px(size.w / 15), px(size.h / 15), Qt::IgnoreAspectRatio,
-                              Qt::SmoothTransformation);
-  // Somewhere inside, an opaque pixel of the image shows as it is.
-  int matched = 0, opaque = 0;
-  for (int y = 0; y < scaled.height(); ++y)
-    for (int x = 0; x < scaled.width(); ++x) {
-      QColor want = scaled.pixelColor(x, y);
-      if (want.alpha() < 255) continue;
-      ++opaque;
-      QColor got = shown.pixelColor(px(left / 15) + x, px(top / 15) + y);
-      if (std::abs(got.red() - want.red()) < 24 && std::abs(got.green() - want.green()) < 24 &&
-          std::abs(got.blue() - want.blue()) < 24)
-        ++matched;
-    }
-  EXPECT_GT(opaque, 0);
-  EXPECT_GT(matched, opaque * 9 / 10);
+  expect_shown(Image::Image1);
   w->ShowImage(Image::Image1, false);
   w->Refresh();
   EXPECT_EQ(s().grab().toImage().convertToFormat(QImage::Format_RGB32),
@@ -431,25 +457,48 @@ TEST_F(WindowTest, TheShakePutsTheWindowBackExactly) {
 }
 
 TEST_F(WindowTest, TheSideToMoveIconShowsInTheGrabbedWindow) {
-  QImage file(image_path(Image::gote_man));
-  if (file.isNull()) GTEST_SKIP();
-  const QImage before = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  if (!have_image(Image::gote_man)) GTEST_SKIP();
   BoxAnswer box;
   answer_next_box(QMessageBox::Ok, &box);
   w->form.START_Click();
   settle();
   ASSERT_TRUE(s().imageVisible(Image::gote_man));
-  // The icon's centre, 4.9 cells in and just above the bottom of the board.
-  const QPointF c(F::cell_x(4.9) + 100 + image_size(Image::gote_man).w / 2,
-                  F::cell_y(10.1) - 350 + image_size(Image::gote_man).h / 2);
-  const QImage after = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage icon = file.convertToFormat(QImage::Format_ARGB32);
-  const QColor want = icon.pixelColor(icon.width() / 2, icon.height() / 2);
-  const QColor got = after.pixelColor(px(c.x() / 15), px(c.y() / 15));
-  EXPECT_NE(got, before.pixelColor(px(c.x() / 15), px(c.y() / 15)));
-  EXPECT_LT(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) +
-                std::abs(got.blue() - want.blue()),
-            60);
+  expect_shown(Image::gote_man);
+}
+
+// The side-to-move icons stand where the game places them, at every scale, and hide no square
+// and no label: under their opaque pixels lies only the green felt, neither the yellow of a
+// label nor the black of its ring and shadow.
+TEST_F(WindowTest, TheSideToMoveIconsHideNoPieceOrLabel) {
+  struct {
+    Int mode, side;
+    Image icon;
+  } icons[] = {{F::mode_man, F::te_gote, Image::sente_man},
+               {F::mode_com, F::te_gote, Image::sente_com},
+               {F::mode_man, F::te_sente, Image::gote_man}};
+  for (double zoom : {1.0, 1.7}) {
+    w->SizeWindow(9000 * zoom, 8000 * zoom);
+    settle();
+    w->form.man_te = F::te_sente;
+    w->form.com_te = F::te_gote;
+    const QImage& felt = s().backing();
+    for (auto [mode, side, icon] : icons) {
+      if (!have_image(icon)) GTEST_SKIP();
+      w->form.taikyoku_mode = mode;
+      w->form.描画_打手_アイコン(side);
+      ASSERT_TRUE(s().imageVisible(icon));
+      int on_board = 0, on_text = 0;
+      const int seen = for_each_opaque_pixel(s(), icon, [&](QPoint at, QPointF twips, QColor) {
+        on_board += twips.x() >= F::cell_x(1) && twips.x() < F::cell_x(10) &&
+                    twips.y() >= F::cell_y(1) && twips.y() < F::cell_y(10);
+        const QColor under = felt.pixelColor(at);
+        on_text += under.green() < 60 || under.red() > 120;
+      });
+      EXPECT_GT(seen, 0) << image_name(icon);
+      EXPECT_EQ(on_board, 0) << image_name(icon) << " at " << zoom;
+      EXPECT_EQ(on_text, 0) << image_name(icon) << " at " << zoom;
+    }
+  }
 }
 
 TEST_F(WindowTest, TheTimerRunsTheClockOfAStartedGame) {
