@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +13,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QThread>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -21,6 +24,10 @@ namespace {
 constexpr double kTwips = Surface::kTwipsPerPixel;
 constexpr Menu kTop = Menu::Count;  // parent of the menu bar's own menus
 constexpr double kControlFontPt = 9;
+// A message box is at least this wide, and wide enough for its title beside the title bar's
+// buttons, so that window managers show short titles ("終了", "成り") whole. Pixels.
+constexpr int kMinBoxWidth = 240;
+constexpr int kTitleBarButtons = 120;
 
 // The menus, in the order they appear. A handler of a menu with items runs when it opens;
 // an item without a handler is not built yet and stays disabled.
@@ -292,6 +299,11 @@ int GameWindow::MsgBox(const std::string& text, int buttons, const std::string& 
       box.setStandardButtons(B::Ok);
       break;
   }
+  const int wide =
+      std::max(kMinBoxWidth, box.fontMetrics().horizontalAdvance(qs(title)) + kTitleBarButtons);
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(wide, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
     case B::Ok:

@@ -131,10 +131,12 @@ TEST_F(TwoPersonStart, GameInProgressKeepsItsPositionAndTurn) {
   g->ban[5][6] = F::man_hu;
   g->tesuu = 1;
   g->teban = F::te_gote;
+  g->sentaku = 1;  // a piece picked up before
   g.w.clear();
   g->START_Click();
   EXPECT_EQ(g->ban[5][6], F::man_hu);
   EXPECT_EQ(g->teban, F::te_gote);
+  EXPECT_EQ(g->sentaku, 0) << "its outline is gone, so is the selection";
   EXPECT_EQ(g.w.messages().at(0).text, "後手の番です");
 }
 

@@ -76,6 +76,7 @@ bool have_pictures(std::initializer_list<Picture> ps) {
 struct BoxAnswer {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int width = 0, title_width = 0, title_height = 0;
   bool seen = false;
 };
 void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
@@ -90,6 +91,9 @@ void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
     seen->title = box->windowTitle();
     seen->text = box->text();
     seen->icon = box->icon();
+    seen->width = box->width();
+    seen->title_width = box->fontMetrics().horizontalAdvance(box->windowTitle());
+    seen->title_height = box->fontMetrics().height();
     box->button(button)->click();
   };
   QTimer::singleShot(0, *poll);
@@ -613,6 +617,9 @@ TEST_F(WindowTest, MessageBoxesAnswerAsTheGameExpects) {
   EXPECT_EQ(box.title, QStringLiteral("対局"));
   EXPECT_EQ(box.text, QStringLiteral("MANの番です"));
   EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+  // Room for the short title beside the title bar's icon and three buttons, each a square
+  // about twice the text's height.
+  EXPECT_GE(box.width, box.title_width + 4 * 2 * box.title_height);
 
   answer_next_box(QMessageBox::Yes, &box);
   EXPECT_EQ(w->MsgBox("もう一局?", mb::YesNo + mb::Question, "終局"), mb::Yes);
