@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "support/Game.h"
+#include "support/Seen.h"
 
 namespace {
 
 using F = Form1;
+
+bool shown(const Game& g, Image i) {
+  return g.w.image_visible[static_cast<int>(i)];
+}
 
 int pieces_on_board(Form1& f) {
   int n = 0;
@@ -59,7 +64,13 @@ TEST(Startup, ResetClearsEverythingOfTheLastGame) {
   g->jikan_man = 30;
   g->hande_level = 4;
   g->level = 1;
+  g->kifu_mochi_man[1][3] = 2;
+  g->kifu_ban[1][5][5] = F::com_sya;
   g.w.timer_on = true;
+  g->描画_打手_アイコン(F::te_sente);
+  g->描画_打手(F::te_sente, 3, 3);
+  g->描画_打手(F::te_gote, 4, 4);
+  const Seen s(g.w);
   g->初期設定();
   EXPECT_EQ(pieces_on_board(*g), 40);
   EXPECT_EQ(g->ban[5][5], F::kara);
@@ -81,6 +92,11 @@ TEST(Startup, ResetClearsEverythingOfTheLastGame) {
   EXPECT_EQ(g->hande_level, 0);
   EXPECT_EQ(g->level, 1) << "the level survives a new game";
   EXPECT_FALSE(g.w.timer_on);
+  EXPECT_EQ(g->kifu_mochi_man[1][3], 0) << "the record starts afresh";
+  EXPECT_EQ(g->kifu_ban[1][5][5], F::kara);
+  EXPECT_EQ(s.picture(5, 5), Picture::KARA_MASU) << "the board is drawn afresh";
+  for (Image i : {Image::Image1, Image::Image2, Image::sente_man})
+    EXPECT_FALSE(shown(g, i)) << image_name(i) << ": no icon and no marker stays";
 }
 
 TEST(Startup, WindowIsPlacedUnlessMaximised) {
@@ -102,6 +118,10 @@ TEST(Startup, WindowIsPlacedUnlessMaximised) {
 struct TwoPersonStart : ::testing::Test {
   Game g;
   void SetUp() override { g->Form_Load(); }
+  void click(Int column, Int row) {
+    g->Form_MouseDown(F::button_hidari, 0, F::cell_x(column) + F::masu_w / 2.0,
+                      F::cell_y(row) + F::masu_h / 2.0);
+  }
 };
 
 TEST_F(TwoPersonStart, FreshGameMakesTheLowerSideSente) {
@@ -115,6 +135,7 @@ TEST_F(TwoPersonStart, FreshGameMakesTheLowerSideSente) {
   ASSERT_EQ(msgs.size(), 1u);
   EXPECT_EQ(msgs[0].text, "先手の番です");
   EXPECT_EQ(msgs[0].title, " ");
+  EXPECT_TRUE(shown(g, Image::gote_man)) << "the lower side's icon";
   EXPECT_FALSE(g.w.timer_on) << "the clock stays off while elapsed time is not shown";
 }
 
@@ -125,19 +146,24 @@ TEST_F(TwoPersonStart, ClockRunsWhenElapsedTimeIsShown) {
   EXPECT_FLOAT_EQ(g->kaisi_jikoku, static_cast<float>(12 * 3600));
 }
 
+// スタート in a game: the position and the turn stay, a piece picked up is put down with its
+// outline, the upper side's icon shows, and the record's headers and the level are wiped.
 TEST_F(TwoPersonStart, GameInProgressKeepsItsPositionAndTurn) {
   g->START_Click();
-  g->ban[5][7] = F::kara;
-  g->ban[5][6] = F::man_hu;
-  g->tesuu = 1;
-  g->teban = F::te_gote;
-  g->sentaku = 1;  // a piece picked up before
-  g.w.clear();
+  click(5, 7);
+  click(5, 6);
+  click(5, 3);
+  ASSERT_EQ(g->sentaku, 1);
+  const Seen s(g.w);
   g->START_Click();
   EXPECT_EQ(g->ban[5][6], F::man_hu);
   EXPECT_EQ(g->teban, F::te_gote);
-  EXPECT_EQ(g->sentaku, 0) << "its outline is gone, so is the selection";
-  EXPECT_EQ(g.w.messages().at(0).text, "後手の番です");
+  EXPECT_EQ(s.messages(), std::vector<std::string>{"後手の番です"});
+  EXPECT_EQ(g->sentaku, 0);
+  EXPECT_EQ(s.outline(5, 3), F::iro_waku);
+  EXPECT_TRUE(shown(g, Image::sente_man) && !shown(g, Image::gote_man));
+  EXPECT_EQ(s.picture(5, 10), Picture::HAIKEI_MIDORI);
+  EXPECT_EQ(s.picture(-1, 0), Picture::HAIKEI_MIDORI);
 }
 
 TEST_F(TwoPersonStart, FinishedGameStartsAgainFromTheInitialPosition) {
