@@ -250,13 +250,16 @@ TEST_F(InputPosition, RightButtonOnlyPromotesWhereItMay) {
 TEST_F(InputPosition, SelectionSurvivesClicksOnItselfAndOffTheBoard) {
   set({{3, 7, F::man_gin}});
   g->mochi_man[1] = 1;
+  g->SIDOU_Click();
+  Seen s = look();
   click(L, 3, 7);
   click(L, 3, 7);
   EXPECT_EQ(g->sentaku, 1);
-  Seen s = look();
+  EXPECT_FALSE(s.squares(g->iro_sidou).empty());
   g->Form_MouseDown(L, 0, 8800, 7900);  // outside the board and both hands
   EXPECT_EQ(g->sentaku, 1);
   EXPECT_EQ(s.outline(3, 7), F::iro_waku) << "only its highlight goes";
+  EXPECT_TRUE(s.squares(g->iro_sidou).empty());
   click(L, 4, 6);
   EXPECT_EQ(g->ban[4][6], F::man_gin);
   // The same for a piece picked up from the hand.
@@ -279,10 +282,25 @@ TEST_F(InputPosition, ClicksFarOutsideTheWindowAreOffTheBoard) {
 
 TEST_F(InputPosition, EmptyHandKindsAndEmptySquaresAreIgnored) {
   set({});
-  click(L, 11, 3);
+  const Seen s = look();
+  click(L, 11, 3);  // no pawn in the own hand
   click(L, 5, 5);
+  click(L, -1, 7);  // none in the opponent's either
   EXPECT_EQ(g->sentaku, 0);
-  EXPECT_TRUE(g.w.messages().size() == 1u) << "only the start message";
+  EXPECT_EQ(g->ban[5][5], F::kara);
+  EXPECT_EQ(s.outline(11, 3), -1);
+  EXPECT_TRUE(s.messages().empty() && s.sounds().empty()) << "no refusal and no spell";
+}
+
+TEST_F(InputPosition, ASecondPawnIsNotDroppedOnItsFile) {
+  set({{3, 7, F::man_hu}});
+  g->mochi_man[1] = 1;
+  const Seen s = look();
+  move(11, 3, 3, 5);
+  EXPECT_EQ(g->ban[3][5], F::kara);
+  EXPECT_EQ(s.sounds(), Sounds{g->snd_kinsi});
+  move(11, 3, 4, 5);
+  EXPECT_EQ(g->ban[4][5], F::man_hu);
 }
 
 TEST_F(InputPosition, SpellOnTheOpponentsHandFromTheUpperSide) {
@@ -429,6 +447,16 @@ TEST_F(AgainstTheComputer, APlayersMoveStopsTheClockAndPassesTheTurn) {
   EXPECT_TRUE(g.w.messages().empty());
   for (Image i : {Image::gote_man, Image::Image1})
     EXPECT_FALSE(shown(i)) << image_name(i) << ": neither the player's icon nor a marker stays";
+}
+
+TEST_F(AgainstTheComputer, MatingTheComputerWins) {
+  vs_com({{9, 5, F::man_sya}, {8, 9, F::man_sya}, {9, 3, F::man_kaku}}, F::te_sente);
+  const Seen s = look();
+  move(9, 3, 7, 5);  // the bishop steps aside: the rooks hold the king in its corner
+  EXPECT_EQ(g->shouri_te, F::te_sente);
+  EXPECT_EQ(s.messages(), Texts{"あなたの勝ちです"});
+  click(L, 5, 5);
+  EXPECT_EQ(last_message(), "新規に対局してください");
 }
 
 TEST_F(AgainstTheComputer, CapturingTheKingWinsAndBringsTheMusicBackIfItIsOn) {

@@ -64,8 +64,20 @@ TEST(Startup, ResetClearsEverythingOfTheLastGame) {
   g->jikan_man = 30;
   g->hande_level = 4;
   g->level = 1;
-  g->kifu_mochi_man[1][3] = 2;
+  g->hande_settei = F::ari;
+  g->taikyoku_mode = F::mode_com;
+  g->hanten = F::ari;
+  g->jikan_com = 40;
+  g->modori_chuu = F::ari;
+  g->keika_byou_hyouji = 9;
+  g->sentaku = 1;
+  g->mochi_com[2] = 1;
+  g->huu_mochi_man[4] = F::ari;
+  g->mochi_com_kei = g->mochi_man_kei = 1;
+  g->kifu_mochi_man[1][3] = g->kifu_mochi_com[1][3] = 2;
+  g->kifu_huu_mochi_man[1][3] = g->kifu_huu_mochi_com[1][3] = F::ari;
   g->kifu_ban[1][5][5] = F::com_sya;
+  g->kifu_huu_man[1][5][5] = g->kifu_huu_com[1][5][5] = F::ari;
   g.w.timer_on = true;
   g->描画_打手_アイコン(F::te_sente);
   g->描画_打手(F::te_sente, 3, 3);
@@ -92,8 +104,17 @@ TEST(Startup, ResetClearsEverythingOfTheLastGame) {
   EXPECT_EQ(g->hande_level, 0);
   EXPECT_EQ(g->level, 1) << "the level survives a new game";
   EXPECT_FALSE(g.w.timer_on);
-  EXPECT_EQ(g->kifu_mochi_man[1][3], 0) << "the record starts afresh";
-  EXPECT_EQ(g->kifu_ban[1][5][5], F::kara);
+  for (Int v : {g->hande_settei, g->hanten, g->modori_chuu, g->sentaku, g->mochi_com[2],
+                g->huu_mochi_man[4], g->mochi_com_kei, g->mochi_man_kei})
+    EXPECT_EQ(v, 0);
+  EXPECT_EQ(g->taikyoku_mode, F::mode_man);
+  EXPECT_EQ(g->jikan_com, 0);
+  EXPECT_EQ(g->keika_byou_hyouji, 0);
+  // The record starts afresh.
+  for (Int v : {g->kifu_mochi_man[1][3], g->kifu_mochi_com[1][3], g->kifu_huu_mochi_man[1][3],
+                g->kifu_huu_mochi_com[1][3], g->kifu_ban[1][5][5], g->kifu_huu_man[1][5][5],
+                g->kifu_huu_com[1][5][5]})
+    EXPECT_EQ(v, 0);
   EXPECT_EQ(s.picture(5, 5), Picture::KARA_MASU) << "the board is drawn afresh";
   for (Image i : {Image::Image1, Image::Image2, Image::sente_man})
     EXPECT_FALSE(shown(g, i)) << image_name(i) << ": no icon and no marker stays";
@@ -124,9 +145,15 @@ struct TwoPersonStart : ::testing::Test {
   }
 };
 
+// スタート also ends a replay or a game against the computer that had not begun.
 TEST_F(TwoPersonStart, FreshGameMakesTheLowerSideSente) {
+  g->kifu_mode = F::ari;
+  g->taikyoku_mode = F::mode_com;
+  g->modori_chuu = F::ari;
   g.w.clear();
   g->START_Click();
+  EXPECT_EQ(g->kifu_mode, F::nasi);
+  EXPECT_EQ(g->modori_chuu, F::nasi);
   EXPECT_EQ(g->teban, F::te_sente);
   EXPECT_EQ(g->man_te, F::te_sente);
   EXPECT_EQ(g->com_te, F::te_gote);
@@ -164,6 +191,13 @@ TEST_F(TwoPersonStart, GameInProgressKeepsItsPositionAndTurn) {
   EXPECT_TRUE(shown(g, Image::sente_man) && !shown(g, Image::gote_man));
   EXPECT_EQ(s.picture(5, 10), Picture::HAIKEI_MIDORI);
   EXPECT_EQ(s.picture(-1, 0), Picture::HAIKEI_MIDORI);
+  // The upper side moves; スタート again tells the lower side.
+  click(5, 3);
+  click(5, 4);
+  const Seen t(g.w);
+  g->START_Click();
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"先手の番です"});
+  EXPECT_TRUE(shown(g, Image::gote_man));
 }
 
 TEST_F(TwoPersonStart, FinishedGameStartsAgainFromTheInitialPosition) {
@@ -195,15 +229,17 @@ TEST(Shutdown, EscEndsAtOnceOtherKeysDoNothing) {
   EXPECT_EQ(frees.back().sound, 7) << "the music is freed last";
 }
 
-TEST(Shutdown, MenuAndClosingEndTheProgram) {
+TEST(Shutdown, MenuAndClosingEndTheProgramAndFreeTheSounds) {
   Game a;
   a->Form_Load();
   a->OWARI_Click();
   EXPECT_TRUE(a.w.ended);
+  EXPECT_EQ(a.w.of(Call::Free).size(), 7u);
   Game b;
   b->Form_Load();
   b->Form_Unload(0);
   EXPECT_TRUE(b.w.ended);
+  EXPECT_EQ(b.w.of(Call::Free).size(), 7u);
 }
 
 TEST(RecordPanel, GameMenuHidesThePickerAndEmptiesTheDialog) {
