@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -32,14 +33,14 @@ void DisplayList::add(DrawOp op) {
 }
 
 void DisplayList::compact() {
-  const QRectF area(0, 0, kWidth, kHeight);
-
   // The coverage grid: its lines are the edges of every opaque picture, so each of its cells
-  // lies either wholly inside or wholly outside any one picture.
-  std::vector<double> xs{0, kWidth}, ys{0, kHeight};
+  // lies either wholly inside or wholly outside any one picture. Its outermost cells reach
+  // without end and are never covered: the surface may show any part of the plane.
+  constexpr double kEnd = std::numeric_limits<double>::infinity();
+  std::vector<double> xs{-kEnd, kEnd}, ys{-kEnd, kEnd};
   for (const DrawOp& op : ops_) {
     if (!op.opaque) continue;
-    QRectF r = op.bounds & area;
+    const QRectF& r = op.bounds;
     if (r.isEmpty()) continue;
     xs.push_back(r.left());
     xs.push_back(r.right());
@@ -56,7 +57,7 @@ void DisplayList::compact() {
   kept.reserve(ops_.size() / 2);
   for (std::size_t i = ops_.size(); i-- > 0;) {
     DrawOp& op = ops_[i];
-    QRectF b = op.bounds & area;
+    const QRectF b = op.bounds;
     if (b.isEmpty()) continue;
     std::array<double, 4> corners{op.x1, op.y1, op.x2, op.y2};
     if (op.kind == DrawOp::Box && boxes.count(corners)) continue;

@@ -22,15 +22,14 @@ struct DrawOp {
 
 class DisplayList {
  public:
-  static constexpr double kWidth = 9000;  // the surface, twips
-  static constexpr double kHeight = 8000;
   static constexpr std::size_t kMinLimit = 3000;
 
   void clear();
   // Appends; prunes hidden operations once the list has grown past its limit.
   void add(DrawOp op);
-  // Drops every operation that nothing of can be seen any more: outside the surface, covered
-  // entirely by later opaque pictures, or a box drawn again later with the same corners.
+  // Drops every operation that nothing of can be seen any more: covered entirely by later
+  // opaque pictures, or a box drawn again later with the same corners. What lies beyond the
+  // form stays: a wider window shows it.
   void compact();
 
   const std::vector<DrawOp>& ops() const { return ops_; }

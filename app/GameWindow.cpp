@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +18,10 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStyle>
+#include <QSpacerItem>
 #include <QThread>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -26,6 +29,10 @@ namespace {
 constexpr double kTwips = Surface::kTwipsPerPixel;
 constexpr Menu kTop = Menu::Count;  // parent of the menu bar's own menus
 constexpr double kControlFontPt = 9;
+// A message box is at least this wide, and wide enough for its title beside the title bar's
+// buttons, so that window managers show short titles ("終了", "成り") whole. Pixels.
+constexpr int kMinBoxWidth = 240;
+constexpr int kTitleBarButtons = 120;
 
 // The menus, in the order they appear. A handler of a menu with items runs when it opens;
 // an item without a handler is not built yet and stays disabled.
@@ -350,6 +357,11 @@ int GameWindow::MsgBox(const std::string& text, int buttons, const std::string& 
       box.setStandardButtons(B::Ok);
       break;
   }
+  const int wide =
+      std::max(kMinBoxWidth, box.fontMetrics().horizontalAdvance(qs(title)) + kTitleBarButtons);
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(wide, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
     case B::Ok:

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -23,6 +22,12 @@ constexpr double kMinScale = 0.5;
 const char* const kFontFamily = "Noto Sans CJK JP";
 // The top of the text's em box lies this far above its baseline, in ems.
 constexpr double kEmAscent = 0.88;
+// Coloured texts are ringed in black, this wide in ems, so they read on every background.
+constexpr double kOutlineEm = 0.07;
+constexpr int kOutlineColour = 0;
+const QPointF kRing[] = {{1, 0},  {0.7, 0.7},   {0, 1},  {-0.7, 0.7},
+                         {-1, 0}, {-0.7, -0.7}, {0, -1}, {0.7, -0.7}};
+const QRectF kForm(0, 0, Surface::kWidth, Surface::kHeight);
 
 int px(double v) {
   return static_cast<int>(std::floor(v + 0.5));
@@ -74,9 +79,13 @@ void Surface::layoutSurface() {
   origin_ = QPoint(std::max(0, px((w * dpr_ - iw) / 2)), std::max(0, px((h * dpr_ - ih) / 2)));
 }
 
+QSize Surface::deviceSize() const {
+  return QSize(std::max(1, px(width() * dpr_)), std::max(1, px(height() * dpr_)));
+}
+
 bool Surface::current() const {
-  return !backing_.isNull() && rendered_k_ == k_ &&
-         backing_.size() == QSize(std::max(1, px(kWidth * k_)), std::max(1, px(kHeight * k_)));
+  return !backing_.isNull() && !stale_ && rendered_k_ == k_ && rendered_origin_ == origin_ &&
+         backing_.size() == deviceSize();
 }
 
 QPointF Surface::toTwips(QPointF logical) const {
@@ -95,13 +104,17 @@ QRectF Surface::pictureRect() const {
                 px(kHeight * k_) / dpr_);
 }
 
+QPoint Surface::devicePoint(double x, double y) const {
+  return origin_ + QPoint(px(x * k_), px(y * k_));
+}
+
 QRect Surface::deviceRect(double x1, double y1, double x2, double y2) const {
-  return QRect(QPoint(px(x1 * k_), px(y1 * k_)), QPoint(px(x2 * k_) - 1, px(y2 * k_) - 1));
+  return QRect(devicePoint(x1, y1), devicePoint(x2, y2) - QPoint(1, 1));
 }
 
 QRectF Surface::logicalOf(const QRect& device) const {
-  return QRectF((origin_.x() + device.x()) / dpr_, (origin_.y() + device.y()) / dpr_,
-                device.width() / dpr_, device.height() / dpr_);
+  return QRectF(device.x() / dpr_, device.y() / dpr_, device.width() / dpr_,
+                device.height() / dpr_);
 }
 
 QRect Surface::spriteRect(Image i) {
@@ -123,14 +136,50 @@ void Surface::endPainter() {
 
 void Surface::render() {
   endPainter();
-  QSize size(std::max(1, px(kWidth * k_)), std::max(1, px(kHeight * k_)));
+  const QSize size = deviceSize();
   if (backing_.size() != size) backing_ = QImage(size, QImage::Format_RGB32);
   if (rendered_k_ != k_) store_.clearScaled();
   rendered_k_ = k_;
+  rendered_origin_ = origin_;
+  stale_ = false;
   backing_.fill(back_);
+  fillBeyondTheGrid();
   for (const DrawOp& op : list_.ops()) draw(op);
   endPainter();
   markDirty(backing_.rect());
+}
+
+// An opaque picture wholly outside the form is a tile of the game's background.
+void Surface::noteOuterTile(const DrawOp& op) {
+  if (op.kind != DrawOp::Picture || !op.opaque || op.bounds.intersects(kForm)) return;
+  const double w = op.x2 - op.x1, h = op.y2 - op.y1;
+  // Any tile of the same grid gives the same corner.
+  OuterTile tile{op.picture, op.x1 - w * std::floor(op.x1 / w), op.y1 - h * std::floor(op.y1 / h),
+                 w, h};
+  if (tile.picture == outer_.picture && tile.x == outer_.x && tile.y == outer_.y &&
+      tile.w == outer_.w && tile.h == outer_.h)
+    return;
+  outer_ = tile;
+  stale_ = true;
+  markDirty(QRect(QPoint(0, 0), deviceSize()));
+}
+
+// Past what the game drew, its background goes on in the same rhythm to the window's edges.
+// The tiles under the form are left out: the game paints all of it.
+void Surface::fillBeyondTheGrid() {
+  if (outer_.picture < 0) return;
+  const Picture p = static_cast<Picture>(outer_.picture);
+  const QRect form = deviceRect(0, 0, kWidth, kHeight);
+  const double left = -origin_.x() / k_, top = -origin_.y() / k_;
+  const double right = left + backing_.width() / k_, bottom = top + backing_.height() / k_;
+  const double n0 = std::floor((left - outer_.x) / outer_.w);
+  const double m0 = std::floor((top - outer_.y) / outer_.h);
+  for (double x = outer_.x + n0 * outer_.w; x < right; x += outer_.w)
+    for (double y = outer_.y + m0 * outer_.h; y < bottom; y += outer_.h) {
+      const QRect d = deviceRect(x, y, x + outer_.w, y + outer_.h);
+      if (d.isEmpty() || form.contains(d)) continue;
+      painter().drawImage(d.topLeft(), store_.scaledPicture(p, d.width(), d.height()));
+    }
 }
 
 const QImage& Surface::backing() {
@@ -150,6 +199,7 @@ void Surface::rerender() {
 }
 
 void Surface::add(DrawOp op) {
+  noteOuterTile(op);
   if (current()) markDirty(draw(op));
   list_.add(std::move(op));
 }
@@ -164,8 +214,9 @@ QRect Surface::draw(const DrawOp& op) {
       return d;
     }
     case DrawOp::Box: {
-      int x1 = px(std::min(op.x1, op.x2) * k_), x2 = px(std::max(op.x1, op.x2) * k_);
-      int y1 = px(std::min(op.y1, op.y2) * k_), y2 = px(std::max(op.y1, op.y2) * k_);
+      const QPoint a = devicePoint(std::min(op.x1, op.x2), std::min(op.y1, op.y2));
+      const QPoint b = devicePoint(std::max(op.x1, op.x2), std::max(op.y1, op.y2));
+      const int x1 = a.x(), y1 = a.y(), x2 = b.x(), y2 = b.y();
       int w = std::max(1, px(kTwipsPerPixel * k_));
       QColor c = qb_color(op.colour);
       QPainter& p = painter();
@@ -181,9 +232,15 @@ QRect Surface::draw(const DrawOp& op) {
       QFont f = text_font(op.bold);
       f.setPointSizeF(em * 72.0 / backing_.logicalDpiY());
       QPainter& p = painter();
+      const QPointF at = QPointF(origin_) + QPointF(op.x1 * k_, op.y1 * k_ + kEmAscent * em);
       p.setFont(f);
+      if (op.colour != kOutlineColour) {
+        p.setPen(qb_color(kOutlineColour));
+        const double r = std::max(1.0, kOutlineEm * em);
+        for (const QPointF& d : kRing) p.drawText(at + d * r, op.text);
+      }
       p.setPen(qb_color(op.colour));
-      p.drawText(QPointF(op.x1 * k_, op.y1 * k_ + kEmAscent * em), op.text);
+      p.drawText(at, op.text);
       const QRectF& b = op.bounds;
       return deviceRect(b.left(), b.top(), b.right(), b.bottom());
     }
@@ -194,6 +251,7 @@ QRect Surface::draw(const DrawOp& op) {
 void Surface::setBackColour(int qbcolor) {
   back_ = qb_color(qbcolor);
   list_.clear();
+  outer_ = OuterTile();
   if (current()) {
     endPainter();
     backing_.fill(back_);
@@ -300,15 +358,12 @@ void Surface::paintEvent(QPaintEvent* event) {
   layoutSurface();
   if (!current()) render();
   endPainter();
-  QRectF target = pictureRect();
   if (event->rect().contains(logicalOf(dirty_).toAlignedRect())) dirty_ = QRect();
 
   QPainter p(this);
-  QRegion margins = QRegion(rect()) - QRegion(target.toAlignedRect());
-  for (const QRect& r : margins) p.fillRect(r, back_);
-  p.drawImage(target, backing_, QRectF(backing_.rect()));
+  p.drawImage(logicalOf(backing_.rect()), backing_, QRectF(backing_.rect()));
 
-  p.setClipRect(target & QRectF(event->rect()));
+  p.setClipRect(event->rect());
   for (int i = 0; i < static_cast<int>(Image::Count); ++i) {
     Image image = static_cast<Image>(i);
     if (!sprites_[index(image)].visible || store_.image(image).isNull()) continue;

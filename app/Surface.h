@@ -1,6 +1,7 @@
-// The form's drawing surface: a 9000 x 8000 twip picture that keeps what was drawn and is
-// scaled to fit the widget, centred, with the background colour around it. The image
-// controls float above it; the record dialog's controls are children placed in twips.
+// The form's drawing surface: the 9000 x 8000 twip form, scaled to fit the widget and
+// centred, keeps what was drawn. A window of another shape shows what the game drew beyond
+// the form, and past that the game's outermost background tile repeated to the window's edges.
+// The image controls float above it; the record dialog's controls are children placed in twips.
 #pragma once
 
 #include <QColor>
@@ -23,8 +24,8 @@ class Surface : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr double kWidth = DisplayList::kWidth;
-  static constexpr double kHeight = DisplayList::kHeight;
+  static constexpr double kWidth = 9000;  // the form, twips
+  static constexpr double kHeight = 8000;
   static constexpr double kTwipsPerPixel = 15;  // at 100 %
 
   explicit Surface(PictureStore& store, QWidget* parent = nullptr);
@@ -52,10 +53,10 @@ class Surface : public QWidget {
   QRectF toLogical(const QRectF& twips) const;
   // Logical pixels per 15 twips: 1 at 100 %.
   double scale() const { return scale_; }
-  // Where the picture lies in the widget, logical pixels.
+  // Where the form lies in the widget, logical pixels.
   QRectF pictureRect() const;
 
-  // The picture at the widget's device resolution, without the image controls.
+  // The whole widget at its device resolution, without the image controls.
   const QImage& backing();
   std::size_t displayListSize() const { return list_.size(); }
   void compact();
@@ -84,18 +85,27 @@ class Surface : public QWidget {
     QRectF twips;
     double font_pt;
   };
+  // The picture that the game tiles beyond the form, and the corner of one of its tiles.
+  struct OuterTile {
+    int picture = -1;  // none: the background colour
+    double x = 0, y = 0, w = 0, h = 0;
+  };
   static std::size_t index(Image i) { return static_cast<std::size_t>(i); }
 
   void layoutSurface();
   void layoutChildren();
+  QSize deviceSize() const;
   bool current() const;
   void render();
+  void noteOuterTile(const DrawOp& op);
+  void fillBeyondTheGrid();
   void add(DrawOp op);
   QRect draw(const DrawOp& op);
   QPainter& painter();
   void endPainter();
   void markDirty(const QRect& device);
   void postDirty();
+  QPoint devicePoint(double x, double y) const;
   QRect deviceRect(double x1, double y1, double x2, double y2) const;
   QRect spriteRect(Image i);
   QRectF logicalOf(const QRect& device) const;
@@ -108,9 +118,12 @@ class Surface : public QWidget {
   double scale_ = 1;       // logical px per 15 twips
   double dpr_ = 1;         // device px per logical px
   double k_ = 1 / 15.0;    // device px per twip
-  QPoint origin_;          // device px of the picture's top-left corner in the widget
-  double rendered_k_ = 0;  // k_ of backing_'s contents
-  QRect dirty_;            // device px of the picture not painted yet
+  QPoint origin_;          // device px of the form's top-left corner in the widget
+  double rendered_k_ = 0;  // k_ and origin_ of backing_'s contents
+  QPoint rendered_origin_;
+  bool stale_ = false;  // the outer tile changed: everything is drawn afresh
+  OuterTile outer_;
+  QRect dirty_;  // device px of the widget not painted yet
   bool posted_ = false;
   std::array<Sprite, static_cast<std::size_t>(Image::Count)> sprites_;
   std::vector<Child> children_;

@@ -68,9 +68,17 @@ void Form1::記録_局面復元(long n) {
   mochi_man_kei = 調査_持駒数(man_te);
 }
 
-// A new game's record starts from the position set up: snapshot 0, no time spent.
+// A new game's record starts from the position set up: snapshot 0, no time spent, and the
+// first move's snapshot emptied.
 void Form1::記録_初期局面() {
   記録_局面保存(0);
   kifu_jikan_man_mae[0] = kifu_jikan_man_ato[0] = 0;
   kifu_jikan_com_mae[0] = kifu_jikan_com_ato[0] = 0;
+  記録_確保(1);
+  for (auto* board : {&kifu_ban[1], &kifu_huu_man[1], &kifu_huu_com[1]})
+    for (auto& column : *board)
+      for (Int& v : column) v = 0;
+  for (auto* hand :
+       {&kifu_mochi_man[1], &kifu_mochi_com[1], &kifu_huu_mochi_man[1], &kifu_huu_mochi_com[1]})
+    for (Int& v : *hand) v = 0;
 }

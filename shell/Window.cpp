@@ -92,7 +92,12 @@ static_assert(std::size(kControlNames) == static_cast<size_t>(Control::Count));
 constexpr Size kCell{495, 615};
 constexpr Size kTitle{2580, 600};
 constexpr Size kMagic{2970, 2460};
-constexpr Size kIcon{480, 480};
+constexpr Size kMarker{480, 480};
+// The side-to-move icons are mostly transparent: each badge stands where it hides nothing.
+constexpr Size kUpperIcon{540, 330};
+constexpr Size kLowerIcon{540, 570};
+// The spell's star reaches over the square's upper-left part.
+constexpr Size kStar{700, 800};
 }  // namespace
 
 const char* picture_name(Picture p) {
@@ -127,6 +132,17 @@ Size picture_size(Picture p) {
   }
 }
 
-Size image_size(Image) {
-  return kIcon;
+Size image_size(Image i) {
+  switch (i) {
+    case Image::sente_com:
+    case Image::sente_man:
+      return kUpperIcon;
+    case Image::gote_man:
+    case Image::gote_com:
+      return kLowerIcon;
+    case Image::hosi2:
+      return kStar;
+    default:
+      return kMarker;
+  }
 }

@@ -105,6 +105,7 @@ void Form1::START_Click() {
     win.Refresh();
   }
   kifu_mode = nasi;
+  sentaku = 0;  // a selection made before is gone with its outline
   消去_全_アイコン();
   描画_棋譜読込み部分消去();
   for (Int c = -2; c <= 0; ++c) 描画_絵(haikei, c, 0);

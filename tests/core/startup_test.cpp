@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "support/Game.h"
+#include "support/Seen.h"
 
 namespace {
 
 using F = Form1;
+
+bool shown(const Game& g, Image i) {
+  return g.w.image_visible[static_cast<int>(i)];
+}
 
 int pieces_on_board(Form1& f) {
   int n = 0;
@@ -59,7 +64,25 @@ TEST(Startup, ResetClearsEverythingOfTheLastGame) {
   g->jikan_man = 30;
   g->hande_level = 4;
   g->level = 1;
+  g->hande_settei = F::ari;
+  g->taikyoku_mode = F::mode_com;
+  g->hanten = F::ari;
+  g->jikan_com = 40;
+  g->modori_chuu = F::ari;
+  g->keika_byou_hyouji = 9;
+  g->sentaku = 1;
+  g->mochi_com[2] = 1;
+  g->huu_mochi_man[4] = F::ari;
+  g->mochi_com_kei = g->mochi_man_kei = 1;
+  g->kifu_mochi_man[1][3] = g->kifu_mochi_com[1][3] = 2;
+  g->kifu_huu_mochi_man[1][3] = g->kifu_huu_mochi_com[1][3] = F::ari;
+  g->kifu_ban[1][5][5] = F::com_sya;
+  g->kifu_huu_man[1][5][5] = g->kifu_huu_com[1][5][5] = F::ari;
   g.w.timer_on = true;
+  g->描画_打手_アイコン(F::te_sente);
+  g->描画_打手(F::te_sente, 3, 3);
+  g->描画_打手(F::te_gote, 4, 4);
+  const Seen s(g.w);
   g->初期設定();
   EXPECT_EQ(pieces_on_board(*g), 40);
   EXPECT_EQ(g->ban[5][5], F::kara);
@@ -81,6 +104,20 @@ TEST(Startup, ResetClearsEverythingOfTheLastGame) {
   EXPECT_EQ(g->hande_level, 0);
   EXPECT_EQ(g->level, 1) << "the level survives a new game";
   EXPECT_FALSE(g.w.timer_on);
+  for (Int v : {g->hande_settei, g->hanten, g->modori_chuu, g->sentaku, g->mochi_com[2],
+                g->huu_mochi_man[4], g->mochi_com_kei, g->mochi_man_kei})
+    EXPECT_EQ(v, 0);
+  EXPECT_EQ(g->taikyoku_mode, F::mode_man);
+  EXPECT_EQ(g->jikan_com, 0);
+  EXPECT_EQ(g->keika_byou_hyouji, 0);
+  // The record starts afresh.
+  for (Int v : {g->kifu_mochi_man[1][3], g->kifu_mochi_com[1][3], g->kifu_huu_mochi_man[1][3],
+                g->kifu_huu_mochi_com[1][3], g->kifu_ban[1][5][5], g->kifu_huu_man[1][5][5],
+                g->kifu_huu_com[1][5][5]})
+    EXPECT_EQ(v, 0);
+  EXPECT_EQ(s.picture(5, 5), Picture::KARA_MASU) << "the board is drawn afresh";
+  for (Image i : {Image::Image1, Image::Image2, Image::sente_man})
+    EXPECT_FALSE(shown(g, i)) << image_name(i) << ": no icon and no marker stays";
 }
 
 TEST(Startup, WindowIsPlacedUnlessMaximised) {
@@ -102,11 +139,21 @@ TEST(Startup, WindowIsPlacedUnlessMaximised) {
 struct TwoPersonStart : ::testing::Test {
   Game g;
   void SetUp() override { g->Form_Load(); }
+  void click(Int column, Int row) {
+    g->Form_MouseDown(F::button_hidari, 0, F::cell_x(column) + F::masu_w / 2.0,
+                      F::cell_y(row) + F::masu_h / 2.0);
+  }
 };
 
+// スタート also ends a replay or a game against the computer that had not begun.
 TEST_F(TwoPersonStart, FreshGameMakesTheLowerSideSente) {
+  g->kifu_mode = F::ari;
+  g->taikyoku_mode = F::mode_com;
+  g->modori_chuu = F::ari;
   g.w.clear();
   g->START_Click();
+  EXPECT_EQ(g->kifu_mode, F::nasi);
+  EXPECT_EQ(g->modori_chuu, F::nasi);
   EXPECT_EQ(g->teban, F::te_sente);
   EXPECT_EQ(g->man_te, F::te_sente);
   EXPECT_EQ(g->com_te, F::te_gote);
@@ -115,6 +162,7 @@ TEST_F(TwoPersonStart, FreshGameMakesTheLowerSideSente) {
   ASSERT_EQ(msgs.size(), 1u);
   EXPECT_EQ(msgs[0].text, "先手の番です");
   EXPECT_EQ(msgs[0].title, " ");
+  EXPECT_TRUE(shown(g, Image::gote_man)) << "the lower side's icon";
   EXPECT_FALSE(g.w.timer_on) << "the clock stays off while elapsed time is not shown";
 }
 
@@ -125,17 +173,31 @@ TEST_F(TwoPersonStart, ClockRunsWhenElapsedTimeIsShown) {
   EXPECT_FLOAT_EQ(g->kaisi_jikoku, static_cast<float>(12 * 3600));
 }
 
+// スタート in a game: the position and the turn stay, a piece picked up is put down with its
+// outline, the upper side's icon shows, and the record's headers and the level are wiped.
 TEST_F(TwoPersonStart, GameInProgressKeepsItsPositionAndTurn) {
   g->START_Click();
-  g->ban[5][7] = F::kara;
-  g->ban[5][6] = F::man_hu;
-  g->tesuu = 1;
-  g->teban = F::te_gote;
-  g.w.clear();
+  click(5, 7);
+  click(5, 6);
+  click(5, 3);
+  ASSERT_EQ(g->sentaku, 1);
+  const Seen s(g.w);
   g->START_Click();
   EXPECT_EQ(g->ban[5][6], F::man_hu);
   EXPECT_EQ(g->teban, F::te_gote);
-  EXPECT_EQ(g.w.messages().at(0).text, "後手の番です");
+  EXPECT_EQ(s.messages(), std::vector<std::string>{"後手の番です"});
+  EXPECT_EQ(g->sentaku, 0);
+  EXPECT_EQ(s.outline(5, 3), F::iro_waku);
+  EXPECT_TRUE(shown(g, Image::sente_man) && !shown(g, Image::gote_man));
+  EXPECT_EQ(s.picture(5, 10), Picture::HAIKEI_MIDORI);
+  EXPECT_EQ(s.picture(-1, 0), Picture::HAIKEI_MIDORI);
+  // The upper side moves; スタート again tells the lower side.
+  click(5, 3);
+  click(5, 4);
+  const Seen t(g.w);
+  g->START_Click();
+  EXPECT_EQ(t.messages(), std::vector<std::string>{"先手の番です"});
+  EXPECT_TRUE(shown(g, Image::gote_man));
 }
 
 TEST_F(TwoPersonStart, FinishedGameStartsAgainFromTheInitialPosition) {
@@ -167,15 +229,17 @@ TEST(Shutdown, EscEndsAtOnceOtherKeysDoNothing) {
   EXPECT_EQ(frees.back().sound, 7) << "the music is freed last";
 }
 
-TEST(Shutdown, MenuAndClosingEndTheProgram) {
+TEST(Shutdown, MenuAndClosingEndTheProgramAndFreeTheSounds) {
   Game a;
   a->Form_Load();
   a->OWARI_Click();
   EXPECT_TRUE(a.w.ended);
+  EXPECT_EQ(a.w.of(Call::Free).size(), 7u);
   Game b;
   b->Form_Load();
   b->Form_Unload(0);
   EXPECT_TRUE(b.w.ended);
+  EXPECT_EQ(b.w.of(Call::Free).size(), 7u);
 }
 
 TEST(RecordPanel, GameMenuHidesThePickerAndEmptiesTheDialog) {

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <utility>
 
 #include "tests/qt/QtHelpers.h"
 
@@ -30,14 +31,14 @@ int px(double v) {
 }
 
 // Compares inner pixels of picture p, painted with its top-left corner at (x, y) twips, with
-// its file scaled to the surface's resolution.
-::testing::AssertionResult shows_picture(const QImage& surface, Picture p, double x, double y) {
+// its file scaled to the surface's resolution: k pixels per twip, the form's corner at `form`.
+::testing::AssertionResult shows_picture(const QImage& surface, QPointF form, double k, Picture p,
+                                         double x, double y) {
   QImage file(picture_path(p));
   if (file.isNull()) return ::testing::AssertionFailure() << "no picture file";
-  const double k = surface.width() / 9000.0;  // device pixels per twip
   const Size size = picture_size(p);
-  const int x0 = px(x * k), y0 = px(y * k);
-  const int w = px((x + size.w) * k) - x0, h = px((y + size.h) * k) - y0;
+  const int w = px((x + size.w) * k) - px(x * k), h = px((y + size.h) * k) - px(y * k);
+  const int x0 = px(form.x()) + px(x * k), y0 = px(form.y()) + px(y * k);
   QImage expected = file.convertToFormat(QImage::Format_RGB32)
                         .scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   for (double fx : {0.2, 0.35, 0.5, 0.65, 0.8})
@@ -54,6 +55,17 @@ int px(double v) {
   return ::testing::AssertionSuccess();
 }
 
+// The same, for an image that is just the form.
+::testing::AssertionResult shows_picture(const QImage& surface, Picture p, double x, double y) {
+  return shows_picture(surface, QPointF(0, 0), surface.width() / 9000.0, p, x, y);
+}
+
+// The same, for an image of the whole surface s.
+::testing::AssertionResult shows_picture(const QImage& image, const Surface& s, Picture p, double x,
+                                         double y) {
+  return shows_picture(image, s.pictureRect().topLeft(), s.scale() / 15, p, x, y);
+}
+
 bool have_pictures(std::initializer_list<Picture> ps) {
   for (Picture p : ps)
     if (!QFile::exists(picture_path(p))) return false;
@@ -64,6 +76,7 @@ bool have_pictures(std::initializer_list<Picture> ps) {
 struct BoxAnswer {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int width = 0, title_width = 0, title_height = 0;
   bool seen = false;
 };
 void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
@@ -78,15 +91,64 @@ void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
     seen->title = box->windowTitle();
     seen->text = box->text();
     seen->icon = box->icon();
+    seen->width = box->width();
+    seen->title_width = box->fontMetrics().horizontalAdvance(box->windowTitle());
+    seen->title_height = box->fontMetrics().height();
     box->button(button)->click();
   };
   QTimer::singleShot(0, *poll);
+}
+
+bool have_image(Image i) {
+  return QFile::exists(image_path(i));
+}
+
+// Visits every pixel of image control i, as the surface places and scales it, that is at least
+// `alpha` opaque: where it lands in the widget, in twips, and the image's own colour there.
+// Returns how many there are.
+template <class Visit>
+int for_each_opaque_pixel(const Surface& s, Image i, Visit visit, int alpha = 128) {
+  const double k = s.scale() / 15;
+  const QPointF at = s.imagePosition(i), form = s.pictureRect().topLeft();
+  const Size size = image_size(i);
+  const int x0 = px(at.x() * k), y0 = px(at.y() * k);
+  const QImage scaled = QImage(image_path(i))
+                            .convertToFormat(QImage::Format_ARGB32)
+                            .scaled(px((at.x() + size.w) * k) - x0, px((at.y() + size.h) * k) - y0,
+                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  int n = 0;
+  for (int y = 0; y < scaled.height(); ++y)
+    for (int x = 0; x < scaled.width(); ++x) {
+      const QColor own = scaled.pixelColor(x, y);
+      if (own.alpha() < alpha) continue;
+      ++n;
+      visit(QPoint(px(form.x()) + x0 + x, px(form.y()) + y0 + y),
+            QPointF(at.x() + x / k, at.y() + y / k), own);
+    }
+  return n;
 }
 
 struct WindowTest : ::testing::Test {
   std::unique_ptr<GameWindow> w;
   void SetUp() override { w = started_window(); }
   Surface& s() { return *w->surface(); }
+
+  // The grabbed window shows image control i as it is, nearly everywhere it is opaque.
+  void expect_shown(Image i) {
+    const QImage shown = s().grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    int matched = 0;
+    const int opaque = for_each_opaque_pixel(
+        s(), i,
+        [&](QPoint at, QPointF, QColor own) {
+          const QColor got = shown.pixelColor(at);
+          matched += std::abs(got.red() - own.red()) < 24 &&
+                     std::abs(got.green() - own.green()) < 24 &&
+                     std::abs(got.blue() - own.blue()) < 24;
+        },
+        255);
+    EXPECT_GT(opaque, 0) << image_name(i);
+    EXPECT_GT(matched, opaque * 9 / 10) << image_name(i);
+  }
 };
 
 // ---- The window ----------------------------------------------------------------------------
@@ -148,19 +210,37 @@ TEST_F(WindowTest, TwiceTheSizeShowsTheSamePictureScaled) {
   EXPECT_TRUE(shows_picture(shown, Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
 }
 
-TEST_F(WindowTest, AWiderWindowCentresThePictureOnTheBackgroundColour) {
-  w->resize(1000, 533 + w->height() - s().height());
-  settle();
-  ASSERT_EQ(s().size(), QSize(1000, 533));
-  QRectF r = s().pictureRect();
-  EXPECT_DOUBLE_EQ(r.left(), 200);
-  EXPECT_DOUBLE_EQ(r.width(), 600);
-  QImage shown = s().grab().toImage();
-  EXPECT_EQ(shown.pixelColor(50, 200), QColor(0, 128, 0));
-  EXPECT_EQ(shown.pixelColor(950, 300), QColor(0, 128, 0));
-  QPointF t = w->toTwips(QPoint(200, 0));
-  EXPECT_NEAR(t.x(), 0, 1e-9);
-  EXPECT_NEAR(t.y(), 0, 1e-9);
+// A wide and a tall window: the form is centred, and the background goes on to the window's
+// edges, first what the game tiled beyond the form, then the same tiles repeated past that.
+TEST_F(WindowTest, TheBackgroundFillsAWindowOfAnotherShape) {
+  if (!have_pictures({Picture::HAIKEI_MIDORI, Picture::HAIKEI_TAKE})) GTEST_SKIP();
+  struct Shape {
+    QSize size;
+    QPointF form;               // the form's corner, pixels
+    double beyond_c, beyond_r;  // a cell past the game's tiles
+    double tiled_c, tiled_r;    // a cell the game tiled outside the form
+  } shapes[] = {{{1000, 533}, {200, 0}, -5, 5, 19, 5}, {{600, 900}, {0, 184}, 4, -4, 4, 14}};
+  for (const Shape& shape : shapes) {
+    w->resize(shape.size + w->size() - s().size());
+    settle();
+    ASSERT_EQ(s().size(), shape.size);
+    const QRectF r = s().pictureRect();
+    EXPECT_EQ(r.topLeft(), shape.form);
+    EXPECT_DOUBLE_EQ(r.width(), 600);
+    const QPointF t = w->toTwips(shape.form.toPoint());
+    EXPECT_NEAR(t.x(), 0, 1e-9);
+    EXPECT_NEAR(t.y(), 0, 1e-9);
+    for (Picture p : {Picture::HAIKEI_MIDORI, Picture::HAIKEI_TAKE}) {
+      if (p == Picture::HAIKEI_TAKE) w->action(Menu::TAKE)->trigger();
+      settle();
+      const QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+      EXPECT_TRUE(
+          shows_picture(shown, s(), p, F::cell_x(shape.beyond_c), F::cell_y(shape.beyond_r)));
+      EXPECT_TRUE(shows_picture(shown, s(), p, F::cell_x(shape.tiled_c), F::cell_y(shape.tiled_r)));
+      EXPECT_TRUE(shows_picture(shown, s(), Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
+    }
+    w->action(Menu::MIDORI)->trigger();
+  }
 }
 
 TEST_F(WindowTest, BoxesAreOnePixelOutlines) {
@@ -311,13 +391,15 @@ TEST_F(WindowTest, TheMiddleButtonIsNotTheGames) {
   EXPECT_FALSE(box.seen) << "the game would have asked for a game to be started";
 }
 
-// Presses at the pixel centres of squares play a move, at 100 % and with the window scaled.
-class WindowMouseTest : public WindowTest, public ::testing::WithParamInterface<double> {};
+// Presses at the pixel centres of squares play a move, at 100 %, with the window scaled, and
+// in a wide and a tall window: width and height zoom.
+class WindowMouseTest : public WindowTest,
+                        public ::testing::WithParamInterface<std::pair<double, double>> {};
 
 TEST_P(WindowMouseTest, ClickingAPawnAndItsSquareMovesIt) {
   if (!have_pictures({Picture::SITA_HU_0, Picture::KARA_MASU})) GTEST_SKIP();
-  const double zoom = GetParam();
-  w->SizeWindow(9000 * zoom, 8000 * zoom);
+  const auto [zoom_w, zoom_h] = GetParam();
+  w->SizeWindow(9000 * zoom_w, 8000 * zoom_h);
   settle();
   BoxAnswer started;
   answer_next_box(QMessageBox::Ok, &started);
@@ -340,42 +422,24 @@ TEST_P(WindowMouseTest, ClickingAPawnAndItsSquareMovesIt) {
   EXPECT_EQ(w->form.ban[5][6], F::man_hu);
   EXPECT_EQ(w->form.ban[5][7], F::kara);
   QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
-  EXPECT_TRUE(shows_picture(shown, Picture::SITA_HU_0, F::cell_x(5), F::cell_y(6)));
-  EXPECT_TRUE(shows_picture(shown, Picture::KARA_MASU, F::cell_x(5), F::cell_y(7)));
+  EXPECT_TRUE(shows_picture(shown, s(), Picture::SITA_HU_0, F::cell_x(5), F::cell_y(6)));
+  EXPECT_TRUE(shows_picture(shown, s(), Picture::KARA_MASU, F::cell_x(5), F::cell_y(7)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, WindowMouseTest, ::testing::Values(1.0, 1.7));
+INSTANTIATE_TEST_SUITE_P(Scales, WindowMouseTest,
+                         ::testing::Values(std::pair(1.0, 1.0), std::pair(1.7, 1.7),
+                                           std::pair(2.2, 1.3), std::pair(1.1, 2.0)));
 
 // ---- Image controls ------------------------------------------------------------------------
 
 TEST_F(WindowTest, ImagesStartHiddenAndShowAboveThePicture) {
   for (int i = 0; i < static_cast<int>(Image::Count); ++i)
     EXPECT_FALSE(s().imageVisible(static_cast<Image>(i)));
-  QImage file(image_path(Image::Image1));
-  if (file.isNull()) GTEST_SKIP();
-  const double left = F::cell_x(3) + 100, top = F::cell_y(5) - 300;
-  w->MoveImage(Image::Image1, left, top);
+  if (!have_image(Image::Image1)) GTEST_SKIP();
+  w->MoveImage(Image::Image1, F::cell_x(3) + 100, F::cell_y(5) - 300);
   w->ShowImage(Image::Image1, true);
   w->Refresh();
-  const Size size = image_size(Image::Image1);
-  QImage shown = s().grab().toImage().convertToFormat(QImage::Format_ARGB32);
-  QImage scaled = file.convertToFormat(QImage::Format_ARGB32)
-                      .scaled(px(size.w / 15), px(size.h / 15), Qt::IgnoreAspectRatio,
-                              Qt::SmoothTransformation);
-  // Somewhere inside, an opaque pixel of the image shows as it is.
-  int matched = 0, opaque = 0;
-  for (int y = 0; y < scaled.height(); ++y)
-    for (int x = 0; x < scaled.width(); ++x) {
-      QColor want = scaled.pixelColor(x, y);
-      if (want.alpha() < 255) continue;
-      ++opaque;
-      QColor got = shown.pixelColor(px(left / 15) + x, px(top / 15) + y);
-      if (std::abs(got.red() - want.red()) < 24 && std::abs(got.green() - want.green()) < 24 &&
-          std::abs(got.blue() - want.blue()) < 24)
-        ++matched;
-    }
-  EXPECT_GT(opaque, 0);
-  EXPECT_GT(matched, opaque * 9 / 10);
+  expect_shown(Image::Image1);
   w->ShowImage(Image::Image1, false);
   w->Refresh();
   EXPECT_EQ(s().grab().toImage().convertToFormat(QImage::Format_RGB32),
@@ -397,25 +461,48 @@ TEST_F(WindowTest, TheShakePutsTheWindowBackExactly) {
 }
 
 TEST_F(WindowTest, TheSideToMoveIconShowsInTheGrabbedWindow) {
-  QImage file(image_path(Image::gote_man));
-  if (file.isNull()) GTEST_SKIP();
-  const QImage before = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
+  if (!have_image(Image::gote_man)) GTEST_SKIP();
   BoxAnswer box;
   answer_next_box(QMessageBox::Ok, &box);
   w->form.START_Click();
   settle();
   ASSERT_TRUE(s().imageVisible(Image::gote_man));
-  // The icon's centre, 4.9 cells in and just above the bottom of the board.
-  const QPointF c(F::cell_x(4.9) + 100 + image_size(Image::gote_man).w / 2,
-                  F::cell_y(10.1) - 350 + image_size(Image::gote_man).h / 2);
-  const QImage after = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage icon = file.convertToFormat(QImage::Format_ARGB32);
-  const QColor want = icon.pixelColor(icon.width() / 2, icon.height() / 2);
-  const QColor got = after.pixelColor(px(c.x() / 15), px(c.y() / 15));
-  EXPECT_NE(got, before.pixelColor(px(c.x() / 15), px(c.y() / 15)));
-  EXPECT_LT(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) +
-                std::abs(got.blue() - want.blue()),
-            60);
+  expect_shown(Image::gote_man);
+}
+
+// The side-to-move icons stand where the game places them, at every scale, and hide no square
+// and no label: under their opaque pixels lies only the green felt, neither the yellow of a
+// label nor the black of its ring and shadow.
+TEST_F(WindowTest, TheSideToMoveIconsHideNoPieceOrLabel) {
+  struct {
+    Int mode, side;
+    Image icon;
+  } icons[] = {{F::mode_man, F::te_gote, Image::sente_man},
+               {F::mode_com, F::te_gote, Image::sente_com},
+               {F::mode_man, F::te_sente, Image::gote_man}};
+  for (double zoom : {1.0, 1.7}) {
+    w->SizeWindow(9000 * zoom, 8000 * zoom);
+    settle();
+    w->form.man_te = F::te_sente;
+    w->form.com_te = F::te_gote;
+    const QImage& felt = s().backing();
+    for (auto [mode, side, icon] : icons) {
+      if (!have_image(icon)) GTEST_SKIP();
+      w->form.taikyoku_mode = mode;
+      w->form.描画_打手_アイコン(side);
+      ASSERT_TRUE(s().imageVisible(icon));
+      int on_board = 0, on_text = 0;
+      const int seen = for_each_opaque_pixel(s(), icon, [&](QPoint at, QPointF twips, QColor) {
+        on_board += twips.x() >= F::cell_x(1) && twips.x() < F::cell_x(10) &&
+                    twips.y() >= F::cell_y(1) && twips.y() < F::cell_y(10);
+        const QColor under = felt.pixelColor(at);
+        on_text += under.green() < 60 || under.red() > 120;
+      });
+      EXPECT_GT(seen, 0) << image_name(icon);
+      EXPECT_EQ(on_board, 0) << image_name(icon) << " at " << zoom;
+      EXPECT_EQ(on_text, 0) << image_name(icon) << " at " << zoom;
+    }
+  }
 }
 
 TEST_F(WindowTest, TheTimerRunsTheClockOfAStartedGame) {
@@ -526,6 +613,9 @@ TEST_F(WindowTest, MessageBoxesAnswerAsTheGameExpects) {
   EXPECT_EQ(box.title, QStringLiteral("対局"));
   EXPECT_EQ(box.text, QStringLiteral("MANの番です"));
   EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+  // Room for the short title beside the title bar's icon and three buttons, each a square
+  // about twice the text's height.
+  EXPECT_GE(box.width, box.title_width + 4 * 2 * box.title_height);
 
   answer_next_box(QMessageBox::Yes, &box);
   EXPECT_EQ(w->MsgBox("もう一局?", mb::YesNo + mb::Question, "終局"), mb::Yes);

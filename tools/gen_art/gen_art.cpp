@@ -1,5 +1,5 @@
 // Draws every picture of the game: the board square, the pieces, the background
-// tiles, the title plate, the three spell scenes and the small icons. Writes them
+// tiles, the title plate, the three spell scenes, the icons and the spell's star. Writes them
 // as PNG files into the folder given on the command line.
 //
 // Pictures are made at three times the 100 % size: one pixel for every 5 twips.
@@ -36,9 +36,9 @@ constexpr int kTitleH = 120;
 constexpr int kSceneW = 594;
 constexpr int kSceneH = 492;
 constexpr int kIcon = 96;
+constexpr double kTwipsPerPixel = 5;
 
 QString g_serif = QStringLiteral("Noto Serif CJK JP");
-QString g_sans = QStringLiteral("DejaVu Sans");
 
 // ---------------------------------------------------------------- random numbers
 
@@ -308,13 +308,6 @@ void wrapped(QPainter& p, int w, int h, F&& draw) {
 
 QFont serifFont(int px) {
   QFont f(g_serif);
-  f.setPixelSize(px);
-  f.setWeight(QFont::Bold);
-  return f;
-}
-
-QFont sansFont(int px) {
-  QFont f(g_sans);
   f.setPixelSize(px);
   f.setWeight(QFont::Bold);
   return f;
@@ -1660,19 +1653,12 @@ void badge(QPainter& p, const Tone& tone) {
   p.fillPath(gloss, gl);
 }
 
-void label(QPainter& p, const QString& s, const Tone& tone) {
-  const QPainterPath t = fitPath(textPath(s, sansFont(60)), QRectF(26, 66, 44, 14));
-  p.setPen(QPen(QColor(10, 4, 20), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(t);
-  p.fillPath(t, tone.rim);
-}
-
 QImage computerIcon(const Tone& tone) {
   QImage img = blank(kIcon, kIcon);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   badge(p, tone);
+  p.translate(0, 8);  // the robot's head in the middle of the badge
   // antenna
   p.setPen(QPen(QColor(20, 10, 30), 3.5, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(48, 26), QPointF(48, 17));
@@ -1713,7 +1699,6 @@ QImage computerIcon(const Tone& tone) {
   // mouth grille
   p.setPen(QPen(QColor(70, 72, 96), 1.4));
   for (int i = 0; i < 4; ++i) p.drawLine(QPointF(40 + i * 5.3, 52), QPointF(40 + i * 5.3, 56));
-  label(p, QStringLiteral("COM"), tone);
   p.end();
   return img;
 }
@@ -1723,6 +1708,7 @@ QImage humanIcon(const Tone& tone) {
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   badge(p, tone);
+  p.translate(0, 6);  // head and shoulders in the middle of the badge
   QPainterPath body;
   body.moveTo(25, 64);
   body.cubicTo(25, 50, 36, 46, 48, 46);
@@ -1737,7 +1723,6 @@ QImage humanIcon(const Tone& tone) {
   p.setBrush(g);
   p.drawPath(body);
   p.drawPath(head);
-  label(p, QStringLiteral("MAN"), tone);
   p.end();
   return img;
 }
@@ -1788,40 +1773,91 @@ QImage hatIcon(const Tone& tone) {
   return img;
 }
 
+// The side-to-move icons. The window puts their pictures' corners where the game places
+// them; each badge stands inside a larger transparent picture where it hides no piece, label
+// or notation: for the upper side in the gap right of the file label 5, above the board, for
+// the lower side just under the board. Twips from the picture's corner; the window shows the
+// pictures at these sizes.
+struct BadgePlace {
+  double w, h;  // the picture
+  double x, y;  // the badge's corner
+};
+constexpr double kBadge = 230;
+constexpr BadgePlace kUpperComBadge{540, 330, 307, 75};  // picture corner 350 twips above row 1
+constexpr BadgePlace kUpperManBadge{540, 330, 307, 25};  // 300 twips above row 1
+constexpr BadgePlace kLowerBadge{540, 570, 82, 318};     // 350 twips above row 10.1
+
+QImage placedBadge(const QImage& badge, const BadgePlace& at) {
+  QImage img =
+      blank(static_cast<int>(at.w / kTwipsPerPixel), static_cast<int>(at.h / kTwipsPerPixel));
+  QPainter p(&img);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRectF(at.x / kTwipsPerPixel, at.y / kTwipsPerPixel, kBadge / kTwipsPerPixel,
+                     kBadge / kTwipsPerPixel),
+              badge);
+  p.end();
+  return img;
+}
+
+// The spell's star: the window puts the picture's corner 100 twips left of and 300 above the
+// target square; the star burns over the square's upper-left part, bigger than a square,
+// white-hot in the middle with golden rays and a wide glow. Twips.
+constexpr double kStarW = 700, kStarH = 800;
+constexpr double kStarX = 300, kStarY = 400;  // the star's centre in the picture
+constexpr double kStarR = 300;                // its longest rays
+
 QImage starIcon() {
-  QImage img = blank(kIcon, kIcon);
-  const QPointF c(kIcon / 2.0, kIcon / 2.0);
+  const double k = 1 / kTwipsPerPixel;
+  QImage img = blank(static_cast<int>(kStarW * k), static_cast<int>(kStarH * k));
+  const QPointF c(kStarX * k, kStarY * k);
+  const double r = kStarR * k;
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  QRadialGradient halo(c, 40);
-  halo.setColorAt(0, QColor(255, 240, 170, 200));
-  halo.setColorAt(0.3, QColor(255, 200, 90, 90));
-  halo.setColorAt(1, QColor(255, 160, 60, 0));
+  // a glow of the spell's violet, so the star stands out on the wooden board too
+  QRadialGradient halo(c, r);
+  halo.setColorAt(0, QColor(255, 250, 220, 240));
+  halo.setColorAt(0.3, QColor(236, 150, 255, 210));
+  halo.setColorAt(0.65, QColor(150, 60, 230, 130));
+  halo.setColorAt(1, QColor(90, 20, 180, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(halo);
-  p.drawEllipse(c, 40, 40);
-  QImage s = blank(kIcon, kIcon);
+  p.drawEllipse(c, r, r);
+  QImage rays = blank(img.width(), img.height());
   {
-    QPainter q(&s);
+    QPainter q(&rays);
     q.setRenderHint(QPainter::Antialiasing);
     q.setPen(Qt::NoPen);
-    q.setBrush(QColor(255, 226, 120));
-    q.drawPath(sparkle(c, 46, 0.09));
+    q.setBrush(QColor(255, 222, 96));
+    q.drawPath(sparkle(c, r, 0.2));
     QTransform t;
     t.translate(c.x(), c.y());
     t.rotate(45);
     t.translate(-c.x(), -c.y());
-    q.drawPath(t.map(sparkle(c, 22, 0.12)));
+    q.drawPath(t.map(sparkle(c, r * 0.7, 0.2)));
+    // small sparks thrown off the star
+    const QPointF sparks[] = {{-0.55, -0.62}, {0.66, -0.42}, {0.5, 0.7}, {-0.62, 0.5}};
+    const double sizes[] = {0.16, 0.12, 0.14, 0.1};
+    for (int i = 0; i < 4; ++i) q.drawPath(sparkle(c + sparks[i] * r, sizes[i] * r, 0.2));
   }
-  glow(p, s, 3, 1.2);
-  p.drawImage(0, 0, s);
-  p.setBrush(QColor(255, 255, 255, 240));
-  p.drawPath(sparkle(c, 34, 0.06));
-  QRadialGradient core(c, 9);
+  glow(p, rays, 6, 2.2);
+  p.drawImage(0, 0, rays);
+  // the star's body: gold rimmed in orange, white-hot inside
+  const QPainterPath body = star5(c, r * 0.6);
+  p.setPen(QPen(QColor(200, 70, 10), r * 0.07, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QRadialGradient gold(c, r * 0.6);
+  gold.setColorAt(0, QColor(255, 250, 200));
+  gold.setColorAt(0.5, QColor(255, 222, 90));
+  gold.setColorAt(1, QColor(255, 172, 30));
+  p.setBrush(gold);
+  p.drawPath(body);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 250, 230));
+  p.drawPath(sparkle(c, r * 0.8, 0.04));
+  QRadialGradient core(c, r * 0.14);
   core.setColorAt(0, QColor(255, 255, 255));
   core.setColorAt(1, QColor(255, 255, 255, 0));
   p.setBrush(core);
-  p.drawEllipse(c, 9, 9);
+  p.drawEllipse(c, r * 0.14, r * 0.14);
   p.end();
   return img;
 }
@@ -1916,10 +1952,10 @@ int main(int argc, char** argv) {
   put(sorcererScene(), "madousi", true);
   put(luminakScene(), "luminak", true);
   put(sealScene(), "huuin", true);
-  put(computerIcon(kUpper), "sente_com", false);
-  put(humanIcon(kUpper), "sente_man", false);
-  put(humanIcon(kLower), "gote_man", false);
-  put(computerIcon(kLower), "gote_com", false);
+  put(placedBadge(computerIcon(kUpper), kUpperComBadge), "sente_com", false);
+  put(placedBadge(humanIcon(kUpper), kUpperManBadge), "sente_man", false);
+  put(placedBadge(humanIcon(kLower), kLowerBadge), "gote_man", false);
+  put(placedBadge(computerIcon(kLower), kLowerBadge), "gote_com", false);
   put(hatIcon(kUpper), "Image1", false);
   put(hatIcon(kLower), "Image2", false);
   put(starIcon(), "hosi2", false);
