@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The player's configuration folder is named after it.
   QCoreApplication::setApplicationName(QStringLiteral("luminak-shogi"));
+  // The desktop shows the window with its menu entry's name and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("luminak-shogi"));
   QCommandLineParser args;
   args.addHelpOption();
   const QCommandLineOption first_frame(
