@@ -4,7 +4,9 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 
 #include "app/GameWindow.h"
 
@@ -16,7 +18,7 @@ constexpr std::int32_t Form1::*kSounds[] = {
     &Form1::snd_komauti, &Form1::snd_sentou, &Form1::snd_bgm};
 
 void report(const char* what, const QString& value) {
-  std::printf("%s: %s\n", what, qPrintable(value));
+  std::printf("%s: %s\n", what, qUtf8Printable(value));
 }
 
 }  // namespace
@@ -29,8 +31,8 @@ bool BoxReporter::eventFilter(QObject* watched, QEvent* event) {
   auto* box = qobject_cast<QMessageBox*>(watched);
   if (box != nullptr && event->type() == QEvent::Show) {
     ++count_;
-    std::fprintf(stderr, "message box \"%s\": %s\n", qPrintable(box->windowTitle()),
-                 qPrintable(box->text()));
+    std::fprintf(stderr, "message box \"%s\": %s\n", qUtf8Printable(box->windowTitle()),
+                 qUtf8Printable(box->text()));
     QTimer::singleShot(0, box, [box] { box->done(0); });
   }
   return false;
