@@ -1,39 +1,41 @@
 // Vexa ルミナーク将棋: the desktop game.
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <QCommandLineParser>
 #include <memory>
+#include <optional>
 
+#include "app/FirstFrame.h"
+#include "app/GameFiles.h"
 #include "app/GameWindow.h"
 #include "shell/DynamicSound.h"
 
-namespace {
-
-// The settings file stands beside the game; where that folder is not writable (a system-wide
-// install), in the player's own configuration folder.
-QString settings_path() {
-  const QString name = QStringLiteral("Vexaルミナーク将棋.ini");
-  const QString beside = QCoreApplication::applicationDirPath();
-  if (QFileInfo(beside).isWritable()) return beside + "/" + name;
-  const QString own = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-  QDir().mkpath(own);
-  return own + "/" + name;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const QString folder = QCoreApplication::applicationDirPath();
-  // The sound library and the pictures and sounds stand beside the game.
-  DynamicSound sound((folder + "/").toStdString() + DynamicSound::kFileName);
-  auto window = std::make_unique<GameWindow>(folder + "/assets");
+  // The player's configuration folder is named after it.
+  QCoreApplication::setApplicationName(QStringLiteral("luminak-shogi"));
+  // The desktop shows the window with its menu entry's name and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("luminak-shogi"));
+  QCommandLineParser args;
+  args.addHelpOption();
+  const QCommandLineOption first_frame(
+      QStringLiteral("first-frame"),
+      QStringLiteral("Start, save the first frame to <file> (PNG), report what was loaded, end."),
+      QStringLiteral("file"));
+  args.addOption(first_frame);
+  args.process(app);
+  std::optional<BoxReporter> boxes;
+  if (args.isSet(first_frame)) boxes.emplace();
+
+  const GameFiles files = GameFiles::find(QCoreApplication::applicationDirPath());
+  if (!check_pictures(files)) return 1;
+  DynamicSound sound(files.sound_library.toStdString());
+  auto window = std::make_unique<GameWindow>(files.assets);
   window->form.ds = &sound;
-  window->form.sound_folder = (folder + "/assets/sounds").toStdString();
-  window->form.settings_path = settings_path().toStdString();
+  window->form.sound_folder = files.sounds().toStdString();
+  window->form.settings_path = files.settings_path().toStdString();
   window->form.Form_Load();
   if (window->ended()) return 0;
   window->show();
+  if (boxes) return save_first_frame(*window, files, args.value(first_frame), *boxes);
   return app.exec();
 }

@@ -2,6 +2,8 @@
 // the source tree's pictures, started as the game starts.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <cmath>
 #include <memory>
 
 #include "app/GameWindow.h"
@@ -38,6 +41,47 @@ inline QString picture_path(Picture p) {
 
 inline QString image_path(Image i) {
   return source_assets() + "/pictures/" + image_file(i) + ".png";
+}
+
+inline int px(double v) {
+  return static_cast<int>(std::floor(v + 0.5));
+}
+
+// Compares inner pixels of picture p, painted with its top-left corner at (x, y) twips, with
+// its file scaled to the surface's resolution: k pixels per twip, the form's corner at `form`.
+inline ::testing::AssertionResult shows_picture(const QImage& surface, QPointF form, double k,
+                                                Picture p, double x, double y) {
+  QImage file(picture_path(p));
+  if (file.isNull()) return ::testing::AssertionFailure() << "no picture file";
+  const Size size = picture_size(p);
+  const int w = px((x + size.w) * k) - px(x * k), h = px((y + size.h) * k) - px(y * k);
+  const int x0 = px(form.x()) + px(x * k), y0 = px(form.y()) + px(y * k);
+  QImage expected = file.convertToFormat(QImage::Format_RGB32)
+                        .scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  for (double fx : {0.2, 0.35, 0.5, 0.65, 0.8})
+    for (double fy : {0.2, 0.35, 0.5, 0.65, 0.8}) {
+      const int ix = static_cast<int>(w * fx), iy = static_cast<int>(h * fy);
+      const QColor want = expected.pixelColor(ix, iy);
+      const QColor got = surface.pixelColor(x0 + ix, y0 + iy);
+      if (std::abs(want.red() - got.red()) > 24 || std::abs(want.green() - got.green()) > 24 ||
+          std::abs(want.blue() - got.blue()) > 24)
+        return ::testing::AssertionFailure()
+               << picture_file(p) << " pixel (" << ix << ", " << iy << ") is "
+               << got.name().toStdString() << ", want " << want.name().toStdString();
+    }
+  return ::testing::AssertionSuccess();
+}
+
+// The same, for an image that is just the form.
+inline ::testing::AssertionResult shows_picture(const QImage& surface, Picture p, double x,
+                                                double y) {
+  return shows_picture(surface, QPointF(0, 0), surface.width() / 9000.0, p, x, y);
+}
+
+// The same, for an image of the whole surface s.
+inline ::testing::AssertionResult shows_picture(const QImage& image, const Surface& s, Picture p,
+                                                double x, double y) {
+  return shows_picture(image, s.pictureRect().topLeft(), s.scale() / 15, p, x, y);
 }
 
 // Lets pending resizes, layouts and paints happen.

@@ -26,52 +26,6 @@ namespace {
 
 using F = Form1;
 
-int px(double v) {
-  return static_cast<int>(std::floor(v + 0.5));
-}
-
-// Compares inner pixels of picture p, painted with its top-left corner at (x, y) twips, with
-// its file scaled to the surface's resolution: k pixels per twip, the form's corner at `form`.
-::testing::AssertionResult shows_picture(const QImage& surface, QPointF form, double k, Picture p,
-                                         double x, double y) {
-  QImage file(picture_path(p));
-  if (file.isNull()) return ::testing::AssertionFailure() << "no picture file";
-  const Size size = picture_size(p);
-  const int w = px((x + size.w) * k) - px(x * k), h = px((y + size.h) * k) - px(y * k);
-  const int x0 = px(form.x()) + px(x * k), y0 = px(form.y()) + px(y * k);
-  QImage expected = file.convertToFormat(QImage::Format_RGB32)
-                        .scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  for (double fx : {0.2, 0.35, 0.5, 0.65, 0.8})
-    for (double fy : {0.2, 0.35, 0.5, 0.65, 0.8}) {
-      const int ix = static_cast<int>(w * fx), iy = static_cast<int>(h * fy);
-      const QColor want = expected.pixelColor(ix, iy);
-      const QColor got = surface.pixelColor(x0 + ix, y0 + iy);
-      if (std::abs(want.red() - got.red()) > 24 || std::abs(want.green() - got.green()) > 24 ||
-          std::abs(want.blue() - got.blue()) > 24)
-        return ::testing::AssertionFailure()
-               << picture_file(p) << " pixel (" << ix << ", " << iy << ") is "
-               << got.name().toStdString() << ", want " << want.name().toStdString();
-    }
-  return ::testing::AssertionSuccess();
-}
-
-// The same, for an image that is just the form.
-::testing::AssertionResult shows_picture(const QImage& surface, Picture p, double x, double y) {
-  return shows_picture(surface, QPointF(0, 0), surface.width() / 9000.0, p, x, y);
-}
-
-// The same, for an image of the whole surface s.
-::testing::AssertionResult shows_picture(const QImage& image, const Surface& s, Picture p, double x,
-                                         double y) {
-  return shows_picture(image, s.pictureRect().topLeft(), s.scale() / 15, p, x, y);
-}
-
-bool have_pictures(std::initializer_list<Picture> ps) {
-  for (Picture p : ps)
-    if (!QFile::exists(picture_path(p))) return false;
-  return true;
-}
-
 // Answers the next message box with a button once it is shown; records its title and text.
 struct BoxAnswer {
   QString title, text;
@@ -97,10 +51,6 @@ void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
     box->button(button)->click();
   };
   QTimer::singleShot(0, *poll);
-}
-
-bool have_image(Image i) {
-  return QFile::exists(image_path(i));
 }
 
 // Visits every pixel of image control i, as the surface places and scales it, that is at least
@@ -178,27 +128,23 @@ TEST_F(WindowTest, PlacementIsInTwips) {
 // ---- Pictures on the surface ---------------------------------------------------------------
 
 TEST_F(WindowTest, LowerKingStandsOnItsSquare) {
-  if (!have_pictures({Picture::SITA_OU})) GTEST_SKIP() << "artwork not generated yet";
   EXPECT_TRUE(shows_picture(s().backing(), Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
   EXPECT_TRUE(shows_picture(s().backing(), Picture::UE_OU, F::cell_x(5), F::cell_y(1)));
 }
 
 TEST_F(WindowTest, TitleAndBackgroundTiles) {
-  if (!have_pictures({Picture::VexaSHOGI, Picture::HAIKEI_MIDORI})) GTEST_SKIP();
   EXPECT_TRUE(shows_picture(s().backing(), Picture::VexaSHOGI, F::cell_x(10.8), F::cell_y(0)));
   EXPECT_TRUE(shows_picture(s().backing(), Picture::HAIKEI_MIDORI, F::cell_x(-2), F::cell_y(5)));
   EXPECT_TRUE(shows_picture(s().backing(), Picture::HAIKEI_MIDORI, F::cell_x(14), F::cell_y(11)));
 }
 
 TEST_F(WindowTest, TheWindowShowsWhatWasDrawn) {
-  if (!have_pictures({Picture::SITA_OU})) GTEST_SKIP();
   QImage shown = s().grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(shown.size(), QSize(600, 533));
   EXPECT_TRUE(shows_picture(shown, Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
 }
 
 TEST_F(WindowTest, TwiceTheSizeShowsTheSamePictureScaled) {
-  if (!have_pictures({Picture::SITA_OU, Picture::HAIKEI_MIDORI})) GTEST_SKIP();
   w->SizeWindow(18000, 16000);
   settle();
   ASSERT_EQ(s().size(), QSize(1200, 1067));
@@ -213,7 +159,6 @@ TEST_F(WindowTest, TwiceTheSizeShowsTheSamePictureScaled) {
 // A wide and a tall window: the form is centred, and the background goes on to the window's
 // edges, first what the game tiled beyond the form, then the same tiles repeated past that.
 TEST_F(WindowTest, TheBackgroundFillsAWindowOfAnotherShape) {
-  if (!have_pictures({Picture::HAIKEI_MIDORI, Picture::HAIKEI_TAKE})) GTEST_SKIP();
   struct Shape {
     QSize size;
     QPointF form;               // the form's corner, pixels
@@ -284,7 +229,6 @@ TEST_F(WindowTest, MissingPicturesDrawNothing) {
 // ---- The display list ----------------------------------------------------------------------
 
 TEST_F(WindowTest, TheDisplayListStaysSmallOverManyRedraws) {
-  if (!have_pictures({Picture::HAIKEI_MIDORI, Picture::KARA_MASU})) GTEST_SKIP();
   for (int i = 0; i < 200; ++i) w->form.画面_再描画();
   EXPECT_LE(s().displayListSize(), DisplayList::kMinLimit + 1);
   s().compact();
@@ -397,7 +341,6 @@ class WindowMouseTest : public WindowTest,
                         public ::testing::WithParamInterface<std::pair<double, double>> {};
 
 TEST_P(WindowMouseTest, ClickingAPawnAndItsSquareMovesIt) {
-  if (!have_pictures({Picture::SITA_HU_0, Picture::KARA_MASU})) GTEST_SKIP();
   const auto [zoom_w, zoom_h] = GetParam();
   w->SizeWindow(9000 * zoom_w, 8000 * zoom_h);
   settle();
@@ -435,7 +378,6 @@ INSTANTIATE_TEST_SUITE_P(Scales, WindowMouseTest,
 TEST_F(WindowTest, ImagesStartHiddenAndShowAboveThePicture) {
   for (int i = 0; i < static_cast<int>(Image::Count); ++i)
     EXPECT_FALSE(s().imageVisible(static_cast<Image>(i)));
-  if (!have_image(Image::Image1)) GTEST_SKIP();
   w->MoveImage(Image::Image1, F::cell_x(3) + 100, F::cell_y(5) - 300);
   w->ShowImage(Image::Image1, true);
   w->Refresh();
@@ -461,7 +403,6 @@ TEST_F(WindowTest, TheShakePutsTheWindowBackExactly) {
 }
 
 TEST_F(WindowTest, TheSideToMoveIconShowsInTheGrabbedWindow) {
-  if (!have_image(Image::gote_man)) GTEST_SKIP();
   BoxAnswer box;
   answer_next_box(QMessageBox::Ok, &box);
   w->form.START_Click();
@@ -487,7 +428,6 @@ TEST_F(WindowTest, TheSideToMoveIconsHideNoPieceOrLabel) {
     w->form.com_te = F::te_gote;
     const QImage& felt = s().backing();
     for (auto [mode, side, icon] : icons) {
-      if (!have_image(icon)) GTEST_SKIP();
       w->form.taikyoku_mode = mode;
       w->form.描画_打手_アイコン(side);
       ASSERT_TRUE(s().imageVisible(icon));
@@ -559,7 +499,6 @@ TEST_F(WindowTest, EveryCommandIsEnabledUnlessTheGameSaysOtherwise) {
 }
 
 TEST_F(WindowTest, ChoosingABackgroundFromTheMenuRepaintsAndSavesIt) {
-  if (!have_pictures({Picture::HAIKEI_TAKE})) GTEST_SKIP();
   w->action(Menu::TAKE)->trigger();
   settle();
   EXPECT_TRUE(w->action(Menu::TAKE)->isChecked());

@@ -1,6 +1,7 @@
 // Draws every picture of the game: the board square, the pieces, the background
-// tiles, the title plate, the three spell scenes, the icons and the spell's star. Writes them
-// as PNG files into the folder given on the command line.
+// tiles, the title plate, the three spell scenes, the icons and the spell's star, and the
+// game's icon for the desktop. Writes them as PNG files into the two folders given on the
+// command line.
 //
 // Pictures are made at three times the 100 % size: one pixel for every 5 twips.
 // Everything is drawn from code with seeded random numbers, so a re-run gives
@@ -371,14 +372,14 @@ QImage boardWood() {
 
 // Boxwood face of a piece: pale yellow with fine straight grain and a soft
 // light from the upper left.
-QImage boxwoodFace(uint64_t seed) {
-  QImage img(kCellW, kCellH, QImage::Format_ARGB32_Premultiplied);
+QImage boxwoodFace(uint64_t seed, int w = kCellW, int h = kCellH) {
+  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
   const TileNoise streak(40, 1, 3, seed, 0.55), soft(3, 3, 2, seed + 7);
   const QColor hi(254, 240, 196), lo(234, 200, 128);
-  for (int y = 0; y < kCellH; ++y) {
+  for (int y = 0; y < h; ++y) {
     QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < kCellW; ++x) {
-      const double fx = (x + 0.5) / kCellW, fy = (y + 0.5) / kCellH;
+    for (int x = 0; x < w; ++x) {
+      const double fx = (x + 0.5) / w, fy = (y + 0.5) / h;
       const double t = 0.55 * (fx * 0.45 + fy * 0.75) + 0.35 * (streak(fx, fy) - 0.5) +
                        0.25 * (soft(fx, fy) - 0.5);
       row[x] = mix(hi, lo, t).rgb();
@@ -478,6 +479,29 @@ void sealStamp(QPainter& p, QPointF stampAt) {
   p.fillPath(fu, QColor(255, 245, 250));
 }
 
+// The chamfered edge of a piece, between its outline and its face, lit from the upper left.
+void pieceEdge(QPainter& p, const QPolygonF& outer, const QPolygonF& inner,
+               const QPainterPath& outerPath) {
+  const QPointF light = unit(QPointF(-0.55, -0.83));
+  const QColor edgeMid(214, 168, 98), edgeHi(252, 232, 182), edgeLo(146, 98, 44);
+  p.fillPath(outerPath, edgeMid);
+  p.save();
+  p.setClipPath(outerPath);
+  const QPointF mid = centroid(outer);
+  for (int i = 0; i < outer.size(); ++i) {
+    const int j = (i + 1) % outer.size();
+    const QPointF dir = unit(outer[j] - outer[i]);
+    QPointF nrm(-dir.y(), dir.x());
+    if (dot(nrm, outer[i] - mid) < 0) nrm = -nrm;
+    const double s = dot(nrm, light);
+    const QColor c = s > 0 ? mix(edgeMid, edgeHi, s) : mix(edgeMid, edgeLo, -s);
+    p.setPen(QPen(c, 0.6));
+    p.setBrush(c);
+    p.drawPolygon(QPolygonF{outer[i], outer[j], inner[j], inner[i]});
+  }
+  p.restore();
+}
+
 QImage drawPiece(const QImage& board, const PieceArt& a) {
   QImage img = board.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   const QPointF centre(kCellW / 2.0, kCellH / 2.0);
@@ -513,25 +537,8 @@ QImage drawPiece(const QImage& board, const PieceArt& a) {
     p.drawImage(1, 1, sh);
   }
 
-  // chamfered edge, lit from the upper left
-  const QPointF light = unit(QPointF(-0.55, -0.83));
-  const QColor edgeMid(214, 168, 98), edgeHi(252, 232, 182), edgeLo(146, 98, 44);
-  p.fillPath(outerPath, edgeMid);
-  p.save();
-  p.setClipPath(outerPath);
+  pieceEdge(p, outer, inner, outerPath);
   const QPointF mid = centroid(outer);
-  for (int i = 0; i < outer.size(); ++i) {
-    const int j = (i + 1) % outer.size();
-    const QPointF dir = unit(outer[j] - outer[i]);
-    QPointF nrm(-dir.y(), dir.x());
-    if (dot(nrm, outer[i] - mid) < 0) nrm = -nrm;
-    const double s = dot(nrm, light);
-    const QColor c = s > 0 ? mix(edgeMid, edgeHi, s) : mix(edgeMid, edgeLo, -s);
-    p.setPen(QPen(c, 0.6));
-    p.setBrush(c);
-    p.drawPolygon(QPolygonF{outer[i], outer[j], inner[j], inner[i]});
-  }
-  p.restore();
 
   // face
   p.save();
@@ -1502,21 +1509,23 @@ QImage sorcererScene() {
 
 // ---------------------------------------------------------------- title plate
 
-QImage titlePlate() {
-  QImage img(kTitleW, kTitleH, QImage::Format_ARGB32_Premultiplied);
-  {
-    const TileNoise lac(8, 2, 4, 1001), fine(60, 14, 1, 1002);
-    for (int y = 0; y < kTitleH; ++y) {
-      QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-      for (int x = 0; x < kTitleW; ++x) {
-        const double fx = (x + 0.5) / kTitleW, fy = (y + 0.5) / kTitleH;
-        const double v = 1 - 0.9 * std::abs(fy - 0.42);
-        const double n = lac(fx, fy) - 0.5, f = fine(fx, fy) - 0.5;
-        row[x] =
-            rgb((28 + 22 * n + 6 * f) * v, (12 + 10 * n + 3 * f) * v, (44 + 34 * n + 8 * f) * v);
-      }
+// Deep violet lacquer, lightest a little above the middle.
+QImage lacquer(int w, int h, const TileNoise& lac, const TileNoise& fine) {
+  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < h; ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+    for (int x = 0; x < w; ++x) {
+      const double fx = (x + 0.5) / w, fy = (y + 0.5) / h;
+      const double v = 1 - 0.9 * std::abs(fy - 0.42);
+      const double n = lac(fx, fy) - 0.5, f = fine(fx, fy) - 0.5;
+      row[x] = rgb((28 + 22 * n + 6 * f) * v, (12 + 10 * n + 3 * f) * v, (44 + 34 * n + 8 * f) * v);
     }
   }
+  return img;
+}
+
+QImage titlePlate() {
+  QImage img = lacquer(kTitleW, kTitleH, TileNoise(8, 2, 4, 1001), TileNoise(60, 14, 1, 1002));
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
   const QPointF mid(kTitleW / 2.0, kTitleH / 2.0);
@@ -1862,6 +1871,114 @@ QImage starIcon() {
   return img;
 }
 
+// ---------------------------------------------------------------- the game's icon
+
+// The desktop's icon of the game: a boxwood piece bearing 将 in the spell's violet aura, before
+// a glowing magic circle, on the title plate's lacquer in a gold frame. Drawn once large and
+// scaled down to each size.
+constexpr int kAppIcon = 512;
+constexpr int kAppIconSizes[] = {48, 128, 256};
+
+QImage gameIcon() {
+  const double s = kAppIcon;
+  const QPointF c(s / 2, s / 2);
+  QImage img = blank(kAppIcon, kAppIcon);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF plate(s * 0.04, s * 0.04, s * 0.92, s * 0.92);
+  const double corner = s * 0.16;
+  QPainterPath platePath;
+  platePath.addRoundedRect(plate, corner, corner);
+  {
+    QImage sh = blank(kAppIcon, kAppIcon);
+    QPainter q(&sh);
+    q.setRenderHint(QPainter::Antialiasing);
+    q.fillPath(platePath.translated(0, s * 0.012), QColor(0, 0, 0, 150));
+    q.end();
+    p.drawImage(0, 0, blur(sh, static_cast<int>(s * 0.012)));
+  }
+  p.save();
+  p.setClipPath(platePath);
+  p.drawImage(0, 0,
+              lacquer(kAppIcon, kAppIcon, TileNoise(4, 4, 4, 1101), TileNoise(40, 40, 1, 1102)));
+  QRadialGradient halo(c, s * 0.5);
+  halo.setColorAt(0, QColor(150, 80, 230, 130));
+  halo.setColorAt(1, QColor(40, 10, 80, 0));
+  p.fillRect(img.rect(), halo);
+  {
+    QImage ring = blank(kAppIcon, kAppIcon);
+    QPainter r(&ring);
+    r.setRenderHint(QPainter::Antialiasing);
+    r.translate(c);
+    magicCircle(r, s * 0.39, QColor(200, 150, 255, 190), s * 0.0035, kRunes, 6);
+    r.end();
+    glow(p, ring, static_cast<int>(s * 0.01), 1.2);
+    p.drawImage(0, 0, ring);
+  }
+  p.restore();
+  // gold frame, as round the title
+  QLinearGradient gold(0, plate.top(), 0, plate.bottom());
+  gold.setColorAt(0, QColor(255, 236, 170));
+  gold.setColorAt(0.5, QColor(200, 146, 50));
+  gold.setColorAt(1, QColor(250, 210, 120));
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(20, 8, 0), s * 0.03));
+  p.drawPath(platePath);
+  p.setPen(QPen(QBrush(gold), s * 0.018));
+  p.drawPath(platePath);
+  const double in = s * 0.035;
+  p.setPen(QPen(QBrush(gold), s * 0.006));
+  p.drawRoundedRect(plate.adjusted(in, in, -in, -in), corner - in, corner - in);
+
+  // the piece, standing a little below the middle
+  PieceArt a;
+  a.w = s * 0.50;
+  a.h = s * 0.62;
+  a.glyphs = QStringLiteral("将");
+  QTransform t;
+  t.translate(c.x(), c.y() + s * 0.03);
+  const QPolygonF outer = t.map(pieceOutline(a.w, a.h));
+  const QPolygonF inner = inset(outer, s * 0.022);
+  const QPainterPath outerPath = rounded(outer, s * 0.018);
+  const QPainterPath innerPath = rounded(inner, s * 0.012);
+  QImage mask = blank(kAppIcon, kAppIcon);
+  {
+    QPainter m(&mask);
+    m.setRenderHint(QPainter::Antialiasing);
+    m.fillPath(outerPath, Qt::black);
+  }
+  const QImage aura = tinted(blur(mask, static_cast<int>(s * 0.035)), QColor(170, 70, 255));
+  p.drawImage(0, 0, aura);
+  p.drawImage(0, 0, aura);
+  p.drawImage(QPointF(s * 0.01, s * 0.018),
+              tinted(blur(mask, static_cast<int>(s * 0.012)), QColor(20, 0, 40, 200)));
+  pieceEdge(p, outer, inner, outerPath);
+  p.save();
+  p.setClipPath(innerPath);
+  p.drawImage(0, 0, boxwoodFace(77, kAppIcon, kAppIcon));
+  QRadialGradient hl(centroid(outer) + QPointF(-a.w * 0.22, -a.h * 0.30), a.h * 0.75);
+  hl.setColorAt(0, QColor(255, 252, 235, 90));
+  hl.setColorAt(1, QColor(255, 252, 235, 0));
+  p.fillPath(innerPath, hl);
+  p.restore();
+  p.setPen(QPen(QColor(96, 58, 22, 190), s * 0.004));
+  p.drawPath(outerPath);
+  const QPainterPath ink = t.map(pieceInk(a));
+  p.fillPath(ink.translated(s * 0.004, s * 0.005), QColor(255, 246, 220, 160));
+  const QRectF ib = ink.boundingRect();
+  QLinearGradient ig(ib.topLeft(), ib.bottomRight());
+  ig.setColorAt(0, QColor(48, 36, 28));
+  ig.setColorAt(1, QColor(8, 6, 4));
+  p.fillPath(ink, ig);
+  // glints of the spell
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 250, 225, 240));
+  p.drawPath(sparkle(QPointF(s * 0.75, s * 0.22), s * 0.07, 0.08));
+  p.drawPath(sparkle(QPointF(s * 0.23, s * 0.74), s * 0.045, 0.08));
+  p.end();
+  return img;
+}
+
 // ---------------------------------------------------------------- piece list
 
 struct KindArt {
@@ -1883,15 +2000,16 @@ const KindArt kKinds[] = {
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QStringList args = QGuiApplication::arguments();
-  if (args.size() < 2) {
-    std::fprintf(stderr, "usage: gen_art OUTPUT_FOLDER\n");
+  if (args.size() < 3) {
+    std::fprintf(stderr, "usage: gen_art PICTURES_FOLDER ICONS_FOLDER\n");
     return 2;
   }
-  const QString dir = args.at(1);
-  if (!QDir().mkpath(dir)) {
-    std::fprintf(stderr, "gen_art: cannot create %s\n", qPrintable(dir));
-    return 1;
-  }
+  const QString dir = args.at(1), icons = args.at(2);
+  for (const QString& folder : {dir, icons})
+    if (!QDir().mkpath(folder)) {
+      std::fprintf(stderr, "gen_art: cannot create %s\n", qPrintable(folder));
+      return 1;
+    }
   QFontDatabase::addApplicationFont(
       QStringLiteral("/usr/share/fonts/opentype/noto/NotoSerifCJK-Bold.ttc"));
   if (QFontInfo(serifFont(40)).family() != g_serif)
@@ -1961,5 +2079,12 @@ int main(int argc, char** argv) {
   put(starIcon(), "hosi2", false);
 
   std::printf("gen_art: %d pictures written to %s\n", count, qPrintable(dir));
+
+  const QImage icon = gameIcon();
+  for (int size : kAppIconSizes)
+    ok = save(icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), icons,
+              QStringLiteral("luminak-shogi-%1").arg(size), false) &&
+         ok;
+  std::printf("gen_art: the game's icon written to %s\n", qPrintable(icons));
   return ok ? 0 : 1;
 }

@@ -1,0 +1,127 @@
+// The game as a player gets it: installed under a prefix of its own by `cmake --install` (or the
+// game named by LUMINAK_INSTALLED_GAME, such as the Debian package unpacked), and the build
+// folder's own, each started from another working folder on the offscreen platform. Each finds
+// its pictures, sounds and sound library and paints the title on its first frame.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "tests/qt/QtHelpers.h"
+
+namespace {
+
+using F = Form1;
+
+const QString kSettingsFile = QStringLiteral("Vexaルミナーク将棋.ini");
+constexpr int kWaitMs = 120000;
+
+struct GameRun {
+  int status = -1;
+  QString out, err;
+  QImage frame;
+};
+
+// Starts the game with --first-frame in a home and working folder of its own.
+GameRun run_game(const QString& game, const QTemporaryDir& home) {
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("SDL_AUDIODRIVER", "dummy");
+  env.insert("HOME", home.path());
+  env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+  p.setProcessEnvironment(env);
+  p.setWorkingDirectory(home.path());
+  const QString frame = home.filePath("frame.png");
+  p.start(game, {"--first-frame", frame});
+  GameRun r;
+  if (!p.waitForFinished(kWaitMs)) {
+    p.kill();
+    p.waitForFinished();
+    return r;
+  }
+  r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  r.out = QString::fromUtf8(p.readAllStandardOutput());
+  r.err = QString::fromUtf8(p.readAllStandardError());
+  r.frame = QImage(frame).convertToFormat(QImage::Format_RGB32);
+  return r;
+}
+
+QString line(const GameRun& r, const QString& key) {
+  for (const QString& l : r.out.split('\n'))
+    if (l.startsWith(key + ": ")) return l.mid(key.size() + 2);
+  return {};
+}
+
+class InstalledGame : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qt_app();
+    game_ = qEnvironmentVariable("LUMINAK_INSTALLED_GAME");
+    if (!game_.isEmpty()) return;
+    prefix_ = new QTemporaryDir;
+    QProcess install;
+    install.start(LUMINAK_CMAKE_COMMAND,
+                  {"--install", LUMINAK_BUILD_DIR, "--prefix", prefix_->path()});
+    install.waitForFinished(kWaitMs);
+    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+    game_ = prefix_->filePath("bin/luminak-shogi");
+  }
+  static void TearDownTestSuite() {
+    delete prefix_;
+    prefix_ = nullptr;
+  }
+  static QString prefix() { return QDir::cleanPath(QFileInfo(game_).absolutePath() + "/.."); }
+
+  static inline QString game_;
+  static inline QTemporaryDir* prefix_ = nullptr;
+};
+
+// What every start shows: all found and loaded, the title on the first frame.
+void expect_started(const GameRun& r, const QString& pictures, const QString& library) {
+  EXPECT_EQ(r.status, 0) << r.out.toStdString() << r.err.toStdString();
+  EXPECT_FALSE(r.err.contains("message box")) << r.err.toStdString();
+  EXPECT_EQ(line(r, "pictures"), pictures);
+  EXPECT_EQ(line(r, "sound library"), library + " (opened)");
+  EXPECT_TRUE(line(r, "sounds").endsWith("(7 of 7 loaded)")) << r.out.toStdString();
+  ASSERT_FALSE(r.frame.isNull()) << "no first frame";
+  EXPECT_TRUE(shows_picture(r.frame, Picture::VexaSHOGI, F::cell_x(10.8), F::cell_y(0)));
+  EXPECT_TRUE(shows_picture(r.frame, Picture::SITA_OU, F::cell_x(5), F::cell_y(9)));
+}
+
+TEST_F(InstalledGame, StartsFromAnotherFolderAndKeepsItsSettingsInTheConfigFolder) {
+  QTemporaryDir home;
+  const GameRun r = run_game(game_, home);
+  expect_started(r, prefix() + "/share/luminak-shogi/pictures",
+                 prefix() + "/lib/luminak-shogi/Vexaルミナーク将棋.so");
+  const QString settings = home.filePath("config/luminak-shogi/") + kSettingsFile;
+  EXPECT_EQ(line(r, "settings"), settings);
+  EXPECT_TRUE(QFileInfo::exists(settings));
+  EXPECT_FALSE(QFileInfo::exists(prefix() + "/bin/" + kSettingsFile)) << "nothing beside it";
+}
+
+TEST_F(InstalledGame, WithoutItsPicturesItSaysSoAndEnds) {
+  // The same game with its executable and sound library, but no share/ folder.
+  QTemporaryDir broken;
+  ASSERT_TRUE(QDir(broken.path()).mkpath("bin") && QDir(broken.path()).mkpath("lib/luminak-shogi"));
+  const QString game = broken.filePath("bin/luminak-shogi");
+  ASSERT_TRUE(QFile::copy(game_, game));
+  QTemporaryDir home;
+  const GameRun r = run_game(game, home);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("「KARA_MASU.png」が見つかりません")))
+      << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains(broken.filePath("share/luminak-shogi/pictures")));
+  EXPECT_TRUE(r.frame.isNull()) << "no window";
+}
+
+TEST(BuildFolderGame, StartsFromAnotherFolderWithItsFilesBesideIt) {
+  qt_app();
+  const QString folder = QStringLiteral(LUMINAK_BUILD_GAME_FOLDER);
+  QTemporaryDir home;
+  const GameRun r = run_game(folder + "/luminak-shogi", home);
+  expect_started(r, folder + "/assets/pictures", folder + "/Vexaルミナーク将棋.so");
+  EXPECT_EQ(line(r, "settings"), folder + "/" + kSettingsFile);
+}
+
+}  // namespace
