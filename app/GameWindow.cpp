@@ -15,10 +15,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStyle>
-#include <QSpacerItem>
 #include <QThread>
 #include <QTime>
 #include <algorithm>
