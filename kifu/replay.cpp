@@ -32,14 +32,7 @@ void Form1::AFTER_Click() {
   描画_将棋盤桝();
   const long n = ++kifu_tesuu;
   描画_手数(++tesuu);
-  記録_局面復元(n);
-  jikan_com = kifu_jikan_com_ato[n];
-  描画_所有時間(com_te, jikan_com);
-  jikan_man = kifu_jikan_man_ato[n];
-  描画_所有時間(man_te, jikan_man);
-  描画_自持盤();
-  描画_敵持盤();
-  描画_盤();
+  記録_局面表示(n, kifu_jikan_com_ato[n], kifu_jikan_man_ato[n]);
 
   Int x = 0, y = 0, code = kara;
   調査_移動結果(n, x, y, code);
@@ -61,14 +54,7 @@ void Form1::REPLAY_Click() {
   描画_将棋盤桝();
   消去_思考中();
   const long n = kifu_tesuu;
-  記録_局面復元(n - 1);
-  jikan_com = kifu_jikan_com_mae[n - 1];
-  描画_所有時間(com_te, jikan_com);
-  jikan_man = kifu_jikan_man_mae[n - 1];
-  描画_所有時間(man_te, jikan_man);
-  描画_自持盤();
-  描画_敵持盤();
-  描画_盤();
+  記録_局面表示(n - 1, kifu_jikan_com_mae[n - 1], kifu_jikan_man_mae[n - 1]);
 
   Int x = 0, y = 0, code = kara;
   調査_移動結果(n, x, y, code);
@@ -123,4 +109,16 @@ void Form1::手番_交代() {
   teban = static_cast<Int>(-teban);
   描画_打手_アイコン(teban);
   描画_手数(tesuu);
+}
+
+// Snapshot n on the board with both clocks at the given times.
+void Form1::記録_局面表示(long n, Single com_seconds, Single man_seconds) {
+  記録_局面復元(n);
+  jikan_com = com_seconds;
+  描画_所有時間(com_te, jikan_com);
+  jikan_man = man_seconds;
+  描画_所有時間(man_te, jikan_man);
+  描画_自持盤();
+  描画_敵持盤();
+  描画_盤();
 }

@@ -373,6 +373,7 @@ class Form1 {
   void 記録_確保(long n);
   void 記録_局面保存(long n);
   void 記録_局面復元(long n);
+  void 記録_局面表示(long n, Single com_seconds, Single man_seconds);
   void 記録_初期局面();
   void 描画_可視(bool drive, bool dir, bool file);
   void 描画_棋譜_IO(Int mode);
