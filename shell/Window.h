@@ -202,6 +202,9 @@ class Window {
   virtual double Seconds() = 0;
   // Blocks the thread for a while without handling input; what was refreshed stays shown.
   virtual void Sleep(double seconds) = 0;
+  // Long work (the computer's thinking) calls this now and then, so that the window repaints
+  // what was uncovered and an asked-for end of the program is not held up; input stays out.
+  virtual void KeepAlive() {}
 
   // Outer window.
   virtual Placement GetPlacement() = 0;
