@@ -159,6 +159,28 @@ TEST_F(Com, TiesGoToTheFirstMoveInLoopOrder) {
   EXPECT_TRUE(m.x < 5 || (m.x == 5 && m.x2 <= 5)) << m.x << "," << m.y << " to " << m.x2;
 }
 
+// The silver (3,5) and the pawn (4,3) both reach (4,4) scoring -29.9 term by term: the
+// silver's -30 (a rook hangs) comes after a fork's 0.1, the pawn's before its approach's 0.1.
+// Added whole, the terms tie and the silver, found first, is played.
+TEST_F(Com, TermsAddedInTheirOrderTieExactly) {
+  load(
+      ". . . . . . s n l\n"
+      ". . . . g k . b .\n"
+      ". . . p p p p p p\n"
+      "l g p . . r* . . .\n"
+      "p p s n R N S P P\n"
+      ". . . . . P P . L\n"
+      "P P P P P . . . .\n"
+      ". B . S . . G . .\n"
+      "L N . G K . . . .\n"
+      "hands: /\n",
+      2);
+  g->詰めかCOM();
+  const Move silver{3, 5, 4, 4, F::com_gin, F::com_gin};
+  ASSERT_EQ(score(silver), score({4, 3, 4, 4, F::com_hu, F::com_hu}));
+  EXPECT_EQ(best(), silver);
+}
+
 TEST_F(Com, LevelsCutTheEvaluationShort) {
   // A silver takes an unguarded lower piece.
   load(
