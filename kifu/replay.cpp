@@ -78,6 +78,7 @@ void Form1::REVERSE_Click() {
     return;
   }
   hanten = ari;
+  sentaku = 0;
   COM_MAN_入替処理();
   // The seals turn round with their pieces, and each hand keeps its own total.
   Int sealed_man[10][10], sealed_com[10][10];
@@ -111,8 +112,10 @@ void Form1::手番_交代() {
   描画_手数(tesuu);
 }
 
-// Snapshot n on the board with both clocks at the given times.
+// Snapshot n on the board with both clocks at the given times; a piece selected in the
+// position before is no longer selected.
 void Form1::記録_局面表示(long n, Single com_seconds, Single man_seconds) {
+  sentaku = 0;
   記録_局面復元(n);
   jikan_com = com_seconds;
   描画_所有時間(com_te, jikan_com);
