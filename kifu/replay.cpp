@@ -7,7 +7,12 @@
 
 namespace {
 constexpr const char* kRefused = "できません";
+
+// Snapshot n is one the record holds.
+bool held(const Form1& f, long n) {
+  return n >= 0 && static_cast<size_t>(n) < f.kifu_ban.size();
 }
+}  // namespace
 
 void Form1::AFTER_Click() {
   描画_可視(false, false, false);
@@ -18,7 +23,7 @@ void Form1::AFTER_Click() {
     return;
   }
   modori_chuu = ari;
-  if (kifu_tesuu >= kifu_saigo) {
+  if (kifu_tesuu >= kifu_saigo || !held(*this, kifu_tesuu + 1)) {
     if (kifu_mode == ari) {
       win.MsgBox("終わり", mb::OKOnly, "進む");
     } else {
@@ -45,7 +50,7 @@ void Form1::REPLAY_Click() {
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
   modori_chuu = ari;
-  if (kifu_tesuu < 1) {
+  if (kifu_tesuu < 1 || !held(*this, kifu_tesuu - 1)) {
     ds->dsPlay(snd_kinsi);
     win.MsgBox(kRefused, mb::OKOnly, "戻る");
     return;

@@ -53,6 +53,24 @@ TEST_F(Replay, StepBackInAGameRestoresTheLastPositionButNotTheLatest) {
   EXPECT_EQ(last_box().title, "戻る");
 }
 
+// 先手 or 後手 chosen in the middle of a two-person game, the player to move: the record still
+// ends at the position before the latest move, so 戻 and then 進 is refused.
+TEST_F(Replay, StartingAgainstTheComputerMidGameKeepsTheRecordsEnd) {
+  for (void (F::*start)() : {&F::SENTE_Click, &F::GOTE_Click}) {
+    RecordGame h;
+    h->START_Click();
+    h.move(3, 7, 3, 6, 10);
+    h.move(7, 3, 7, 4, 20);
+    ((*h).*start)();
+    ASSERT_EQ(h.last_message(), "MANの番です");
+    h->REPLAY_Click();
+    h->AFTER_Click();
+    EXPECT_EQ(h.last_message(), "できません");
+    EXPECT_EQ(h->tesuu, 1);
+    EXPECT_FLOAT_EQ(h->jikan_com, 0) << "the clocks before the second move";
+  }
+}
+
 TEST_F(Replay, PlayingOnAfterAStepBackDropsTheLaterMoves) {
   play_three();
   g->REPLAY_Click();
