@@ -267,6 +267,30 @@ INSTANTIATE_TEST_SUITE_P(
                       Promotion{F::com_kyou, 5, 5, 8, false}, Promotion{F::com_gin, 5, 6, 7, false},
                       Promotion{F::com_sya, 5, 4, 8, true}, Promotion{F::com_kaku, 9, 4, 8, true}));
 
+// Taking the king scores the same promoted or not: the silver is played as it is, the pawn
+// promoted.
+TEST_F(Com, APromotionThatScoresNoMoreIsDeclinedButByAPawn) {
+  for (const Move take :
+       {Move{4, 6, 5, 7, F::com_gin, F::com_gin}, Move{5, 6, 5, 7, F::com_hu, F::com_hu_nari}}) {
+    load(
+        "k . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . K . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        "hands: /\n");
+    g->ban[take.x][take.y] = take.before;
+    const Int promoted = static_cast<Int>(take.before + 1);
+    ASSERT_EQ(score({take.x, take.y, 5, 7, take.before, take.before}),
+              score({take.x, take.y, 5, 7, take.before, promoted}));
+    EXPECT_EQ(best(), take);
+  }
+}
+
 TEST_F(Com, AThreatenedPieceMovesAway) {
   // The upper rook stands before a lower pawn that a gold guards.
   load(

@@ -76,6 +76,13 @@ TEST_F(Kifu, LinesAreByteExact) {
   g.set_text(Control::Text4, "後手");
   g.save("a");
   EXPECT_EQ(g.last_message(), "棋譜を書き込みました");
+  for (Control c : {Control::Drive1, Control::Dir1, Control::Text1, Control::Command1})
+    EXPECT_FALSE(g.w.control_visible[static_cast<int>(c)]) << "the dialog is put away";
+  EXPECT_EQ(g.w.Text(Control::Text2), "");
+  const std::vector<Call> refreshed = g.w.of(Call::SetPath);
+  ASSERT_EQ(refreshed.size(), 1u) << "the file list shows the new file";
+  EXPECT_EQ(refreshed[0].control, Control::File1);
+  EXPECT_EQ(refreshed[0].text, g.dir.string());
   const std::string file = g.read("a.棋譜");
   const std::string headers =
       "\x96\xBC\x8B\xC7\r\n\x90\xE6\x8E\xE8\x91\xBE\x98\x59\r\n\x8C\xE3\x8E\xE8\r\n";
@@ -227,6 +234,7 @@ TEST_F(Kifu, LongGamesAndLargeHandsRoundTrip) {
   ASSERT_EQ(g->kifu_saigo, 519);
   g->kifu_mochi_man[519][1] = 18;
   g->kifu_mochi_com[519][2] = 35;
+  g->kifu_mochi_com[519][3] = 10;  // the first count written as a letter
   g.save("long");
   RecordGame h;
   h.write("long.棋譜", g.read("long.棋譜"));
@@ -234,6 +242,7 @@ TEST_F(Kifu, LongGamesAndLargeHandsRoundTrip) {
   ASSERT_EQ(h->kifu_saigo, 519);
   EXPECT_EQ(h->kifu_mochi_man[519][1], 18);
   EXPECT_EQ(h->kifu_mochi_com[519][2], 35);
+  EXPECT_EQ(h->kifu_mochi_com[519][3], 10);
   EXPECT_EQ(h->kifu_ban[519][5][9], F::man_ou);
   EXPECT_EQ(h->kifu_ban[518][5][8], F::man_ou);
   for (int i = 0; i < 519; ++i) h->AFTER_Click();
@@ -270,6 +279,16 @@ TEST_F(Kifu, HeadersStandAroundTheBoard) {
               return c.kind == Call::Paint && c.x == F::cell_x(-2) && c.y == F::cell_y(10);
             }),
             last([](const Call& c) { return c.kind == Call::Text && c.text == "abc"; }));
+
+  // A file that ends inside its header shows the last line read again.
+  RecordGame h;
+  h.write("h.棋譜", "abc\r\nup");
+  h.load("h.棋譜");
+  std::vector<std::string> headers;
+  for (const Call& c : h.w.texts_printed())
+    if (c.y == 100 || c.y == 6350) headers.push_back(c.text);
+  EXPECT_EQ(headers, (std::vector<std::string>{"abc", "up", "up"}));
+  EXPECT_EQ(h.last_message(), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
 }
 
 // A record of a game in progress, refused or not: the board, both hands, whose turn, the record.
