@@ -272,17 +272,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Com, APromotionThatScoresNoMoreIsDeclinedButByAPawn) {
   for (const Move take :
        {Move{4, 6, 5, 7, F::com_gin, F::com_gin}, Move{5, 6, 5, 7, F::com_hu, F::com_hu_nari}}) {
-    load(
-        "k . . . . . . . .\n"
-        ". . . . . . . . .\n"
-        ". . . . . . . . .\n"
-        ". . . . . . . . .\n"
-        ". . . . . . . . .\n"
-        ". . . . . . . . .\n"
-        ". . . . K . . . .\n"
-        ". . . . . . . . .\n"
-        ". . . . . . . . .\n"
-        "hands: /\n");
+    g.clear_board();
+    g->ban[1][1] = F::com_ou;
+    g->ban[5][7] = F::man_ou;
     g->ban[take.x][take.y] = take.before;
     const Int promoted = static_cast<Int>(take.before + 1);
     ASSERT_EQ(score({take.x, take.y, 5, 7, take.before, take.before}),

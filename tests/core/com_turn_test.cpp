@@ -140,25 +140,16 @@ TEST_F(ComTurn, WithoutMusicOnlyTheSpellItselfIsSeenAndHeard) {
   EXPECT_EQ(g->kifu_tesuu, 1) << "the move is recorded";
 }
 
-// A gold dropped on 2八, guarded by the silver, mates the lower king in the corner.
-const char* kDropMates =
-    "k . . . . . . . .\n"
-    ". . . . . . . . .\n"
-    ". . . . . . . . .\n"
-    ". . . . . . . . .\n"
-    ". . . . . . . . .\n"
-    ". . . . . . . . .\n"
-    ". . s . . . . . .\n"
-    ". . . . . . . . .\n"
-    "K . . . . . . . .\n"
-    "hands: / g1\n";
-
 // The computer's move, from the board and from its hand, as the player sees it: the piece
 // blinks where it comes from, its notation stands left of the board in white, nothing else on
 // the board changes; the record keeps both clocks around the move.
 TEST_F(ComTurn, ItsMoveBlinksAtItsOriginAndIsNotedAndTimed) {
-  for (const char* rows : {kQuiet, kDropMates}) {
-    computer_to_move(rows);
+  for (const bool from_hand : {false, true}) {
+    computer_to_move(kQuiet);
+    if (from_hand) {  // the king is sealed: the gold can only come from the hand
+      g->ban[4][2] = F::kara;
+      g->mochi_com[5] = g->mochi_com_kei = 1;
+    }
     g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
     g->jikan_man = 30;
     g->jikan_com = 40;
@@ -176,7 +167,7 @@ TEST_F(ComTurn, ItsMoveBlinksAtItsOriginAndIsNotedAndTimed) {
     const auto [tx, ty] = filled[0];
     const Int code = g->ban[tx][ty];
     const bool drop = emptied.empty();
-    EXPECT_EQ(drop, rows == kDropMates);
+    EXPECT_EQ(drop, from_hand);
     EXPECT_EQ(g->mochi_com_kei, in_hand - (drop ? 1 : 0));
     const auto [fx, fy] =
         drop ? std::pair<int, int>(F::mochi_com_x,
