@@ -169,7 +169,8 @@ void Form1::File1_Click() {
     return;
   }
   try {
-    読込_棋譜(in);
+    const std::string refusal = 読込_棋譜(in);
+    if (!refusal.empty()) win.MsgBox(refusal + "\r\r" + path.string(), mb::OKOnly, kReadTitle);
   } catch (const std::bad_alloc&) {
     kifu_in = nullptr;
     初期設定();
