@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libsdl2-dev fonts-noto-cjk  # the game and its sound library
   libgtest-dev libbenchmark-dev                      # tests and benchmarks
   clang libclang-rt-14-dev                           # fuzzing the record loader
+  clang-format                                       # the format check
   desktop-file-utils appstream                       # checks of the Debian package
 )
 missing=()
