@@ -17,7 +17,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
 desktop-file-validate "$root"/usr/share/applications/luminak-shogi.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
-LUMINAK_INSTALLED_GAME="$root/usr/bin/luminak-shogi" QT_QPA_PLATFORM=offscreen \
+LUMINAK_INSTALLED_GAME="$root/usr/games/luminak-shogi" QT_QPA_PLATFORM=offscreen \
   "$dir/tests/qt_tests" --gtest_filter='InstalledGame.*'
 dpkg-deb --field "$deb" Package Version Depends
 echo "package: $deb"

@@ -14,6 +14,7 @@ namespace {
 using F = Form1;
 
 const QString kSettingsFile = QStringLiteral("Vexaルミナーク将棋.ini");
+const QString kGameInPrefix = QStringLiteral("games/luminak-shogi");  // where Debian keeps games
 constexpr int kWaitMs = 120000;
 
 struct GameRun {
@@ -65,7 +66,7 @@ class InstalledGame : public ::testing::Test {
                   {"--install", LUMINAK_BUILD_DIR, "--prefix", prefix_->path()});
     install.waitForFinished(kWaitMs);
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
-    game_ = prefix_->filePath("bin/luminak-shogi");
+    game_ = prefix_->filePath(kGameInPrefix);
   }
   static void TearDownTestSuite() {
     delete prefix_;
@@ -97,14 +98,16 @@ TEST_F(InstalledGame, StartsFromAnotherFolderAndKeepsItsSettingsInTheConfigFolde
   const QString settings = home.filePath("config/luminak-shogi/") + kSettingsFile;
   EXPECT_EQ(line(r, "settings"), settings);
   EXPECT_TRUE(QFileInfo::exists(settings));
-  EXPECT_FALSE(QFileInfo::exists(prefix() + "/bin/" + kSettingsFile)) << "nothing beside it";
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(game_).absolutePath() + "/" + kSettingsFile))
+      << "nothing beside it";
 }
 
 TEST_F(InstalledGame, WithoutItsPicturesItSaysSoAndEnds) {
   // The same game with its executable and sound library, but no share/ folder.
   QTemporaryDir broken;
-  ASSERT_TRUE(QDir(broken.path()).mkpath("bin") && QDir(broken.path()).mkpath("lib/luminak-shogi"));
-  const QString game = broken.filePath("bin/luminak-shogi");
+  ASSERT_TRUE(QDir(broken.path()).mkpath("games") &&
+              QDir(broken.path()).mkpath("lib/luminak-shogi"));
+  const QString game = broken.filePath(kGameInPrefix);
   ASSERT_TRUE(QFile::copy(game_, game));
   QTemporaryDir home;
   const GameRun r = run_game(game, home);
