@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev                      # tests and benchmarks
   clang libclang-rt-14-dev                           # fuzzing the record loader
   clang-format                                       # the format check
-  desktop-file-utils appstream                       # checks of the Debian package
+  desktop-file-utils appstream lintian               # checks of the Debian package
 )
 missing=()
 for p in "${packages[@]}"; do
