@@ -1,7 +1,8 @@
 // The game as a player gets it: installed under a prefix of its own by `cmake --install` (or the
 // game named by LUMINAK_INSTALLED_GAME, such as the Debian package unpacked), and the build
 // folder's own, each started from another working folder on the offscreen platform. Each finds
-// its pictures, sounds and sound library and paints the title on its first frame.
+// its pictures, sounds and sound library and paints the title on its first frame; an installed
+// game's menu entry starts it.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -100,6 +101,15 @@ TEST_F(InstalledGame, StartsFromAnotherFolderAndKeepsItsSettingsInTheConfigFolde
   EXPECT_TRUE(QFileInfo::exists(settings));
   EXPECT_FALSE(QFileInfo::exists(QFileInfo(game_).absolutePath() + "/" + kSettingsFile))
       << "nothing beside it";
+}
+
+// The menu entry names the game by the full path the install gave it.
+TEST_F(InstalledGame, ItsMenuEntryStartsIt) {
+  if (prefix_ == nullptr)
+    GTEST_SKIP() << "an unpacked package: scripts/package.sh checks its entry";
+  QFile entry(prefix() + "/share/applications/luminak-shogi.desktop");
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+  EXPECT_TRUE(QString::fromUtf8(entry.readAll()).split('\n').contains("Exec=" + game_));
 }
 
 TEST_F(InstalledGame, WithoutItsPicturesItSaysSoAndEnds) {
