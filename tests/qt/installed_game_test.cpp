@@ -1,7 +1,8 @@
 // The game as a player gets it: installed under a prefix of its own by `cmake --install` (or the
 // game named by LUMINAK_INSTALLED_GAME, such as the Debian package unpacked), and the build
 // folder's own, each started from another working folder on the offscreen platform. Each finds
-// its pictures, sounds and sound library and paints the title on its first frame.
+// its pictures, sounds and sound library and paints the title on its first frame; an installed
+// game's menu entry starts it.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -14,6 +15,7 @@ namespace {
 using F = Form1;
 
 const QString kSettingsFile = QStringLiteral("Vexaルミナーク将棋.ini");
+const QString kGameInPrefix = QStringLiteral("games/luminak-shogi");  // where Debian keeps games
 constexpr int kWaitMs = 120000;
 
 struct GameRun {
@@ -65,7 +67,7 @@ class InstalledGame : public ::testing::Test {
                   {"--install", LUMINAK_BUILD_DIR, "--prefix", prefix_->path()});
     install.waitForFinished(kWaitMs);
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
-    game_ = prefix_->filePath("bin/luminak-shogi");
+    game_ = prefix_->filePath(kGameInPrefix);
   }
   static void TearDownTestSuite() {
     delete prefix_;
@@ -97,14 +99,25 @@ TEST_F(InstalledGame, StartsFromAnotherFolderAndKeepsItsSettingsInTheConfigFolde
   const QString settings = home.filePath("config/luminak-shogi/") + kSettingsFile;
   EXPECT_EQ(line(r, "settings"), settings);
   EXPECT_TRUE(QFileInfo::exists(settings));
-  EXPECT_FALSE(QFileInfo::exists(prefix() + "/bin/" + kSettingsFile)) << "nothing beside it";
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(game_).absolutePath() + "/" + kSettingsFile))
+      << "nothing beside it";
+}
+
+// The menu entry names the game by the full path the install gave it.
+TEST_F(InstalledGame, ItsMenuEntryStartsIt) {
+  if (prefix_ == nullptr)
+    GTEST_SKIP() << "an unpacked package: scripts/package.sh checks its entry";
+  QFile entry(prefix() + "/share/applications/luminak-shogi.desktop");
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+  EXPECT_TRUE(QString::fromUtf8(entry.readAll()).split('\n').contains("Exec=" + game_));
 }
 
 TEST_F(InstalledGame, WithoutItsPicturesItSaysSoAndEnds) {
   // The same game with its executable and sound library, but no share/ folder.
   QTemporaryDir broken;
-  ASSERT_TRUE(QDir(broken.path()).mkpath("bin") && QDir(broken.path()).mkpath("lib/luminak-shogi"));
-  const QString game = broken.filePath("bin/luminak-shogi");
+  ASSERT_TRUE(QDir(broken.path()).mkpath("games") &&
+              QDir(broken.path()).mkpath("lib/luminak-shogi"));
+  const QString game = broken.filePath(kGameInPrefix);
   ASSERT_TRUE(QFile::copy(game_, game));
   QTemporaryDir home;
   const GameRun r = run_game(game, home);
