@@ -1,6 +1,8 @@
 // Vexa ルミナーク将棋: the desktop game.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -33,7 +35,12 @@ int main(int argc, char** argv) {
   window->form.ds = &sound;
   window->form.sound_folder = files.sounds().toStdString();
   window->form.settings_path = files.settings_path().toStdString();
-  window->form.Form_Load();
+  // The game has freed its sounds and every file it writes is whole: it stops where it is.
+  window->setEndInsideWork([] {
+    std::fflush(nullptr);
+    std::_Exit(0);
+  });
+  window->load();
   if (window->ended()) return 0;
   window->show();
   if (boxes) return save_first_frame(*window, files, args.value(first_frame), *boxes);

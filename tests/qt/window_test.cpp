@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <cmath>
 #include <functional>
 #include <random>
@@ -606,12 +607,16 @@ TEST_F(WindowTest, EscEndsTheProgram) {
   EXPECT_TRUE(w->ended());
 }
 
-TEST_F(WindowTest, KeysTypedIntoTheDialogAreNotTheGames) {
-  w->SetVisible(Control::Text1, true);
-  w->control(Control::Text1)->setFocus();
-  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(w->control(Control::Text1), &esc);
+TEST_F(WindowTest, KeysTypedIntoTheDialogAreItsOwnButEscEndsTheProgram) {
+  w->action(Menu::KIFU_WRITE)->trigger();
+  QWidget* name = w->control(Control::Text1);
+  ASSERT_TRUE(name->isVisible());
+  name->setFocus();
+  QTest::keyClicks(name, "kifu");
+  EXPECT_EQ(w->Text(Control::Text1), "kifu");
   EXPECT_FALSE(w->ended());
+  QTest::keyClick(name, Qt::Key_Escape);
+  EXPECT_TRUE(w->ended());
 }
 
 TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
