@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/EndSignals.h"
 #include "app/FirstFrame.h"
 #include "app/GameFiles.h"
 #include "app/GameWindow.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
 
   const GameFiles files = GameFiles::find(QCoreApplication::applicationDirPath());
   if (!check_pictures(files)) return 1;
+  EndSignals ending;  // caught before the sound library starts SDL
   DynamicSound sound(files.sound_library.toStdString());
   auto window = std::make_unique<GameWindow>(files.assets);
   window->form.ds = &sound;
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
     std::fflush(nullptr);
     std::_Exit(0);
   });
+  QObject::connect(&ending, &EndSignals::asked, window.get(), &QWidget::close);
   window->load();
   if (window->ended()) return 0;
   window->show();
