@@ -19,8 +19,10 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <sstream>
 #include <utility>
 
+#include "shell/Encoding.h"
 #include "tests/qt/QtHelpers.h"
 
 namespace {
@@ -83,6 +85,13 @@ struct WindowTest : ::testing::Test {
   std::unique_ptr<GameWindow> w;
   void SetUp() override { w = started_window(); }
   Surface& s() { return *w->surface(); }
+
+  // A record without moves, loaded: its title and players stand around the board.
+  void show_record_players() {
+    BoxRecorder boxes;
+    std::istringstream record(sjis::from_utf8("名局\r\n上手 ルミナーク\r\n下手 ヴェクサ\r\n"));
+    w->form.読込_棋譜(record);
+  }
 
   // The grabbed window shows image control i as it is, nearly everywhere it is opaque.
   void expect_shown(Image i) {
@@ -622,6 +631,23 @@ TEST_F(WindowTest, KeysTypedIntoTheDialogAreItsOwnButEscEndsTheProgram) {
 TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
   w->close();
   EXPECT_TRUE(w->ended());
+}
+
+// ---- Erasing --------------------------------------------------------------------------------
+
+// Texts are ringed in black, yet painting over the cells they were printed into gives back the
+// very pixels that stood there before, no more and no less: the clocks, and the headers of a
+// record that a new game erases.
+TEST_F(WindowTest, ErasedTextsLeaveNothingBehind) {
+  const QImage before = s().backing().copy();
+  show_record_players();
+  w->form.描画_棋譜読込み部分消去();
+  w->SetChecked(Menu::KEIKA, true);
+  for (Int side : {F::te_sente, F::te_gote}) {
+    w->form.描画_所有時間(side, 3725);
+    w->form.消去_所有時間(side);
+  }
+  EXPECT_TRUE(s().backing() == before);
 }
 
 // ---- Record dialog controls ----------------------------------------------------------------
