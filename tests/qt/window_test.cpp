@@ -421,10 +421,11 @@ TEST_F(WindowTest, TheSideToMoveIconShowsInTheGrabbedWindow) {
   expect_shown(Image::gote_man);
 }
 
-// The side-to-move icons stand where the game places them, at every scale, and hide no square
-// and no label: under their opaque pixels lies only the green felt, neither the yellow of a
-// label nor the black of its ring and shadow.
-TEST_F(WindowTest, TheSideToMoveIconsHideNoPieceOrLabel) {
+// The side-to-move icons stand where the game places them, at every scale, and hide no square,
+// no label and no player named by a loaded record: under their opaque pixels lies only the
+// green felt, neither the yellow of a label, the white of a name nor the black of their rings.
+TEST_F(WindowTest, TheSideToMoveIconsHideNoPieceLabelOrName) {
+  show_record_players();
   struct {
     Int mode, side;
     Image icon;
