@@ -184,6 +184,10 @@ void GameWindow::load() {
   run(&Form1::Form_Load);
 }
 
+void GameWindow::unload() {
+  handle([this] { form.Form_Unload(0); });
+}
+
 void GameWindow::buildMenus() {
   std::array<QMenu*, at(Menu::Count)> menus{};
   std::array<bool, at(Menu::Count)> has_items{};
@@ -571,7 +575,7 @@ std::string GameWindow::Path(Control c) {
 // ---- Events ----------------------------------------------------------------------------------
 
 void GameWindow::closeEvent(QCloseEvent* event) {
-  handle([this] { form.Form_Unload(0); });
+  unload();
   event->accept();
 }
 

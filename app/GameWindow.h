@@ -38,6 +38,8 @@ class GameWindow : public QMainWindow, public Window {
   QTimer& timer() { return timer_; }
   // Form_Load, as any of the game's handlers runs.
   void load();
+  // Form_Unload, as when the window is closed.
+  void unload();
   // True once the game has ended the program.
   bool ended() const { return ended_; }
   // What stops the program when the game ends in the middle of its own work (a wait, a message

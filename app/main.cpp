@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     std::fflush(nullptr);
     std::_Exit(0);
   });
-  QObject::connect(&ending, &EndSignals::asked, window.get(), &QWidget::close);
+  QObject::connect(&ending, &EndSignals::asked, window.get(), &GameWindow::unload);
   window->load();
   if (window->ended()) return 0;
   window->show();
