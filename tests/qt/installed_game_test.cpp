@@ -80,11 +80,14 @@ bool ends_on_signal(const QString& game, int sig, const char* audio) {
   });
   p.start(game, {});
   if (!p.waitForStarted(kWaitMs)) return false;
+  const auto pid = static_cast<pid_t>(p.processId());
   QElapsedTimer started;
   started.start();
-  while (!catches_sigterm(p.processId()) && started.elapsed() < kWaitMs) QThread::msleep(kPollMs);
+  while (!catches_sigterm(pid) && started.elapsed() < kWaitMs && !p.waitForFinished(kPollMs))
+    continue;  // its handlers are not in place yet
   QThread::msleep(kSettleMs);
-  ::kill(static_cast<pid_t>(p.processId()), sig);
+  if (p.state() != QProcess::Running) return false;  // it ended by itself
+  ::kill(pid, sig);
   const bool ended = p.waitForFinished(kEndMs);
   if (!ended) {
     p.kill();
