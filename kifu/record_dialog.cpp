@@ -87,6 +87,7 @@ void Form1::描画_棋譜読込み部分消去() {
   描画_桝_数値();
   for (Int c = kHeaderFirstTile; c <= kHeaderLastTile; ++c) 描画_絵(haikei, c, kHeaderRow);
   for (Int x = 1; x <= ban_max; ++x) 描画_桝輪郭(iro_haikei, x, ban_max);
+  描画_桝輪郭(iro_haikei, mochi_man_x, ban_max);  // the lower hand's last slot ends on that row too
 }
 
 void Form1::KIFU_WRITE_Click() {

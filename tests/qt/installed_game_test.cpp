@@ -4,9 +4,11 @@
 // its pictures, sounds and sound library and paints the title on its first frame; an installed
 // game's menu entry starts it.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "tests/qt/QtHelpers.h"
 
@@ -17,6 +19,7 @@ using F = Form1;
 const QString kSettingsFile = QStringLiteral("Vexaルミナーク将棋.ini");
 const QString kGameInPrefix = QStringLiteral("games/luminak-shogi");  // where Debian keeps games
 constexpr int kWaitMs = 120000;
+constexpr int kStartMs = 1500, kEndMs = 2000;
 
 struct GameRun {
   int status = -1;
@@ -24,16 +27,21 @@ struct GameRun {
   QImage frame;
 };
 
-// Starts the game with --first-frame in a home and working folder of its own.
-GameRun run_game(const QString& game, const QTemporaryDir& home) {
-  QProcess p;
+// The game is started offscreen, in a home and working folder of its own.
+void prepare(QProcess& p, const QTemporaryDir& home, const char* audio = "dummy") {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("SDL_AUDIODRIVER", "dummy");
+  env.insert("SDL_AUDIODRIVER", audio);
   env.insert("HOME", home.path());
   env.insert("XDG_CONFIG_HOME", home.filePath("config"));
   p.setProcessEnvironment(env);
   p.setWorkingDirectory(home.path());
+}
+
+// Starts the game with --first-frame.
+GameRun run_game(const QString& game, const QTemporaryDir& home) {
+  QProcess p;
+  prepare(p, home);
   const QString frame = home.filePath("frame.png");
   p.start(game, {"--first-frame", frame});
   GameRun r;
@@ -47,6 +55,33 @@ GameRun run_game(const QString& game, const QTemporaryDir& home) {
   r.err = QString::fromUtf8(p.readAllStandardError());
   r.frame = QImage(frame).convertToFormat(QImage::Format_RGB32);
   return r;
+}
+
+// Starts the game for good and, once it has started, sends it `sig`: whether it ended in time
+// with status 0 or by the signal. Without an audio output its start-up warns in a message box,
+// which is then open.
+bool ends_on_signal(const QString& game, int sig, const char* audio) {
+  QTemporaryDir home;
+  QProcess p;
+  prepare(p, home, audio);
+  p.setChildProcessModifier([] {
+    for (int s : {SIGTERM, SIGINT, SIGHUP}) signal(s, SIG_DFL);  // none ignored, as in a terminal
+  });
+  p.start(game, {});
+  if (!p.waitForStarted(kWaitMs) || p.waitForFinished(kStartMs)) return false;
+  ::kill(static_cast<pid_t>(p.processId()), sig);
+  const bool ended = p.waitForFinished(kEndMs);
+  if (!ended) {
+    p.kill();
+    p.waitForFinished();
+  }
+  return ended && (p.exitStatus() == QProcess::CrashExit || p.exitCode() == 0);
+}
+
+void expect_ends_on_signals(const QString& game) {
+  for (int sig : {SIGTERM, SIGINT, SIGHUP})
+    EXPECT_TRUE(ends_on_signal(game, sig, "dummy")) << strsignal(sig);
+  EXPECT_TRUE(ends_on_signal(game, SIGTERM, "none")) << "with a message box open";
 }
 
 QString line(const GameRun& r, const QString& key) {
@@ -135,6 +170,15 @@ TEST(BuildFolderGame, StartsFromAnotherFolderWithItsFilesBesideIt) {
   const GameRun r = run_game(folder + "/luminak-shogi", home);
   expect_started(r, folder + "/assets/pictures", folder + "/Vexaルミナーク将棋.so");
   EXPECT_EQ(line(r, "settings"), folder + "/" + kSettingsFile);
+}
+
+TEST_F(InstalledGame, EndsOnSignals) {
+  expect_ends_on_signals(game_);
+}
+
+TEST(BuildFolderGame, EndsOnSignals) {
+  qt_app();
+  expect_ends_on_signals(QStringLiteral(LUMINAK_BUILD_GAME_FOLDER) + "/luminak-shogi");
 }
 
 }  // namespace
