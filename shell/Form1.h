@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "rules/Position.h"
 #include "shell/GameTerms.h"
 #include "shell/Sound.h"
 #include "shell/Window.h"
 
-class Form1 : public GameTerms {
+class Form1 : public GameTerms, public Position, public MoveFindings {
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
@@ -23,19 +24,7 @@ class Form1 : public GameTerms {
 
   Int iro_sidou = iro_waku;  // iro_siro while move guidance is on
 
-  // ---- Board, hands and seals ---------------------------------------------------------------
-  Int ban[10][10] = {};
-  Int mochi_man[8] = {};
-  Int mochi_com[8] = {};
-  Int mochi_man_kei = 0;
-  Int mochi_com_kei = 0;
-  Int huu_man[10][10] = {};
-  Int huu_com[10][10] = {};
-  Int huu_mochi_man[8] = {};
-  Int huu_mochi_com[8] = {};
-
   // ---- Game status --------------------------------------------------------------------------
-  Int teban = te_nasi;
   Int man_te = te_gote;
   Int com_te = te_sente;
   Int shouri_te = te_nasi;
@@ -66,11 +55,6 @@ class Form1 : public GameTerms {
   Int sentaku = 0;
   Int sentaku_koma[10] = {};  // 3/4 origin, 5/6 destination, 8 piece code
 
-  // ---- Two-pawn flags and promotion ----------------------------------------------------------
-  Int nihu_man[10] = {};
-  Int nihu_com[10] = {};
-  Int nari_koma = 0;
-
   // ---- Influence maps -----------------------------------------------------------------------
   Int seiryoku_man[10][10] = {};
   Int seiryoku_com[10][10] = {};
@@ -90,9 +74,7 @@ class Form1 : public GameTerms {
   Int oute_com[10][10] = {};
   Int oute_man[10][10] = {};
 
-  // ---- Kings and mate tests -----------------------------------------------------------------
-  Int man_ou_x = 0, man_ou_y = 0;
-  Int com_ou_x = 0, com_ou_y = 0;
+  // ---- Mate tests --------------------------------------------------------------------------
   Int man_nigemiti[10][10] = {};
 
   // ---- Computer player: what its search remembers of the position before its candidates ----
