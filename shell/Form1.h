@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "rules/Influence.h"
 #include "rules/Position.h"
 #include "shell/GameTerms.h"
 #include "shell/Sound.h"
 #include "shell/Window.h"
 
-class Form1 : public GameTerms, public Position, public MoveFindings {
+class Form1 : public GameTerms, public Position, public MoveFindings, public InfluenceMaps {
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
@@ -54,28 +55,6 @@ class Form1 : public GameTerms, public Position, public MoveFindings {
   // ---- Board input --------------------------------------------------------------------------
   Int sentaku = 0;
   Int sentaku_koma[10] = {};  // 3/4 origin, 5/6 destination, 8 piece code
-
-  // ---- Influence maps -----------------------------------------------------------------------
-  Int seiryoku_man[10][10] = {};
-  Int seiryoku_com[10][10] = {};
-  Int man_mamori[10][10] = {};
-  Int man_mamori_x[10][10] = {};
-  Int man_mamori_y[10][10] = {};
-  Int com_mamori[10][10] = {};
-  Int com_mamori_x[10][10] = {};
-  Int com_mamori_y[10][10] = {};
-  Int man_kougeki[10][10] = {};
-  Int man_kougeki_x[10][10] = {};
-  Int man_kougeki_y[10][10] = {};
-  Int man_kougeki_kazu[10][10] = {};
-  Int com_kougeki[10][10] = {};
-  Int com_kougeki_x[10][10] = {};
-  Int com_kougeki_y[10][10] = {};
-  Int oute_com[10][10] = {};
-  Int oute_man[10][10] = {};
-
-  // ---- Mate tests --------------------------------------------------------------------------
-  Int man_nigemiti[10][10] = {};
 
   // ---- Computer player: what its search remembers of the position before its candidates ----
   Int ban_hozon[10][10] = {};
