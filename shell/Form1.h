@@ -8,13 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "com/ComScratch.h"
 #include "rules/Influence.h"
 #include "rules/Position.h"
 #include "shell/GameTerms.h"
 #include "shell/Sound.h"
 #include "shell/Window.h"
 
-class Form1 : public GameTerms, public Position, public MoveFindings, public InfluenceMaps {
+class Form1 : public GameTerms,
+              public Position,
+              public MoveFindings,
+              public InfluenceMaps,
+              public ComScratch {
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
@@ -55,20 +60,6 @@ class Form1 : public GameTerms, public Position, public MoveFindings, public Inf
   // ---- Board input --------------------------------------------------------------------------
   Int sentaku = 0;
   Int sentaku_koma[10] = {};  // 3/4 origin, 5/6 destination, 8 piece code
-
-  // ---- Computer player: what its search remembers of the position before its candidates ----
-  Int ban_hozon[10][10] = {};
-  Int seiryoku_man_mae[10][10] = {};
-  Int seiryoku_com_mae[10][10] = {};
-  Int com_kougeki_x_mae[10][10] = {};
-  Int com_kougeki_y_mae[10][10] = {};
-  Int man_nigemiti_mae = 0;
-  Int mochi_com_kei_mae = 0;
-  Int kugi_man[10][10] = {};  // 1 where a lower piece is pinned to its king
-  Int kugi_com_umu = nasi;    // some upper piece is pinned to its king
-  Int kaku_nerai_man[10][10] = {};
-  Int idou_koma = 0;     // the candidate's piece before the move
-  Int man_ou_kyori = 0;  // king distance from the candidate's origin to the lower king
 
   // ---- Move record: snapshot n is the position before move n + 1 ----------------------------
   // Each array grows with the record; 記録_確保 keeps them the same length.
