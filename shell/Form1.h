@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "com/ComScratch.h"
+#include "kifu/Record.h"
 #include "rules/Influence.h"
 #include "rules/Position.h"
 #include "shell/GameTerms.h"
@@ -19,7 +20,8 @@ class Form1 : public GameTerms,
               public Position,
               public MoveFindings,
               public InfluenceMaps,
-              public ComScratch {
+              public ComScratch,
+              public Record {
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
@@ -35,13 +37,10 @@ class Form1 : public GameTerms,
   Int com_te = te_sente;
   Int shouri_te = te_nasi;
   Int taikyoku_mode = mode_man;
-  Int kifu_mode = nasi;
   long tesuu = 0;  // a loaded record may hold more moves than 16 bits count
   Int level = 3;
   Int hande_level = 0;
   Int hande_settei = nasi;
-  Int hanten = nasi;
-  Int modori_chuu = nasi;
   Int haikei = haikei_midori;
   Int sidou = nasi;
   bool font_bold = false;  // the form's font, bold once the labels have been drawn
@@ -60,27 +59,6 @@ class Form1 : public GameTerms,
   // ---- Board input --------------------------------------------------------------------------
   Int sentaku = 0;
   Int sentaku_koma[10] = {};  // 3/4 origin, 5/6 destination, 8 piece code
-
-  // ---- Move record: snapshot n is the position before move n + 1 ----------------------------
-  // Each array grows with the record; 記録_確保 keeps them the same length.
-  using 盤面 = std::array<std::array<Int, 10>, 10>;
-  using 持駒 = std::array<Int, 8>;
-  std::vector<盤面> kifu_ban;
-  std::vector<持駒> kifu_mochi_man;
-  std::vector<持駒> kifu_mochi_com;
-  std::vector<盤面> kifu_huu_man;
-  std::vector<盤面> kifu_huu_com;
-  std::vector<持駒> kifu_huu_mochi_man;
-  std::vector<持駒> kifu_huu_mochi_com;
-  std::vector<Single> kifu_jikan_man_mae;
-  std::vector<Single> kifu_jikan_man_ato;
-  std::vector<Single> kifu_jikan_com_mae;
-  std::vector<Single> kifu_jikan_com_ato;
-  std::vector<Int> kifu_koma;  // code that move n placed
-  long kifu_tesuu = 0;
-  long kifu_saigo = 0;
-  std::string kifu_gyou;
-  std::istream* kifu_in = nullptr;  // the record file being read
 
   // ==== shell/: start-up, new game, shutdown, input ============================================
   void Form_Load();
