@@ -1,27 +1,32 @@
-// The game: its whole state as public fields and every procedure as a member function.
-// Definitions live by subject in shell/, rules/, com/, screen/ and kifu/.
+// The game: its state in parts, each declared in the folder that owns it, and every procedure
+// as a member function, defined by subject in shell/, rules/, com/, screen/ and kifu/.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
 #include "com/ComScratch.h"
 #include "kifu/Record.h"
 #include "rules/Influence.h"
 #include "rules/Position.h"
+#include "screen/Clocks.h"
+#include "shell/GameStatus.h"
 #include "shell/GameTerms.h"
 #include "shell/Sound.h"
 #include "shell/Window.h"
 
-class Form1 : public GameTerms,
-              public Position,
-              public MoveFindings,
-              public InfluenceMaps,
-              public ComScratch,
-              public Record {
+class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, geometry
+              public Position,       // board, hands, seals, kings, side to move
+              public MoveFindings,   // two-pawn columns, the proposed promotion
+              public InfluenceMaps,  // what each side reaches, guards, attackers, checks
+              public ComScratch,     // the computer's search
+              public Record,         // the move record and stepping through it
+              public Clocks,         // both sides' seconds
+              public GameStatus,     // sides, winner, kind of game, moves, level, handicap
+              public BoardInput,     // the player's selection
+              public GameOptions,    // background, move guidance, the settings file
+              public SoundHandles {  // the sound device and the sounds loaded
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
@@ -29,36 +34,6 @@ class Form1 : public GameTerms,
 
   Window& win;
   SoundLibrary* ds;  // never null; silent until a sound library is loaded
-
-  Int iro_sidou = iro_waku;  // iro_siro while move guidance is on
-
-  // ---- Game status --------------------------------------------------------------------------
-  Int man_te = te_gote;
-  Int com_te = te_sente;
-  Int shouri_te = te_nasi;
-  Int taikyoku_mode = mode_man;
-  long tesuu = 0;  // a loaded record may hold more moves than 16 bits count
-  Int level = 3;
-  Int hande_level = 0;
-  Int hande_settei = nasi;
-  Int haikei = haikei_midori;
-  Int sidou = nasi;
-  bool font_bold = false;  // the form's font, bold once the labels have been drawn
-
-  // ---- Clocks -------------------------------------------------------------------------------
-  Single kaisi_jikoku = 0;
-  Single keika_byou = 0;
-  Single keika_byou_hyouji = 0;
-  Single jikan_man = 0;
-  Single jikan_com = 0;
-
-  // ---- Sound handles ------------------------------------------------------------------------
-  std::int32_t snd_kinsi = 0, snd_sonota = 0, snd_bgm = 0, snd_komauti = 0;
-  std::int32_t snd_kanasibari = 0, snd_mahou = 0, snd_sentou = 0;
-
-  // ---- Board input --------------------------------------------------------------------------
-  Int sentaku = 0;
-  Int sentaku_koma[10] = {};  // 3/4 origin, 5/6 destination, 8 piece code
 
   // ==== shell/: start-up, new game, shutdown, input ============================================
   void Form_Load();
@@ -76,7 +51,6 @@ class Form1 : public GameTerms,
   void 待ち時間(double seconds);
 
   // ==== shell/: settings file and option menus =================================================
-  std::string settings_path = "Vexaルミナーク将棋.ini";  // the front end puts it beside the game
   void 読込_環境設定ファイル();
   void 書込_環境設定ファイル();
   void チェック設定(Int code);
@@ -102,8 +76,6 @@ class Form1 : public GameTerms,
   void LEBEL_DOWN_Click();
 
   // ==== shell/: Module1, the sound library's device and the WAV files ==========================
-  std::int32_t ds_device = 0;
-  std::string sound_folder;  // where the WAV files are; the front end puts it beside the game
   void 初期化_サウンド(std::int32_t hwnd);
   void 終了_サウンド();
   std::int32_t 読込_サウンド(const std::string& name, std::int32_t count);
