@@ -16,17 +16,19 @@
 #include "shell/Sound.h"
 #include "shell/Window.h"
 
+// The parts keep the order in which the fields were always laid out: the search runs a little
+// faster with the maps where they were.
 class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, geometry
+              public GameOptions,    // background, move guidance, the settings file
               public Position,       // board, hands, seals, kings, side to move
+              public GameStatus,     // sides, winner, kind of game, moves, level, handicap
+              public Clocks,         // both sides' seconds
+              public SoundHandles,   // the sound device and the sounds loaded
+              public BoardInput,     // the player's selection
               public MoveFindings,   // two-pawn columns, the proposed promotion
               public InfluenceMaps,  // what each side reaches, guards, attackers, checks
               public ComScratch,     // the computer's search
-              public Record,         // the move record and stepping through it
-              public Clocks,         // both sides' seconds
-              public GameStatus,     // sides, winner, kind of game, moves, level, handicap
-              public BoardInput,     // the player's selection
-              public GameOptions,    // background, move guidance, the settings file
-              public SoundHandles {  // the sound device and the sounds loaded
+              public Record {        // the move record and stepping through it
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
