@@ -37,15 +37,9 @@ using Table = std::array<std::array<Reach, 81>, 2 * kKinds>;
 
 Table build(F& f) {
   Table t{};
-  // On an empty board without seals; the position is put back afterwards.
-  using Board = Int[10][10];
-  Board* boards[] = {&f.ban, &f.huu_man, &f.huu_com};
-  Board saved[3];
-  for (int b = 0; b < 3; ++b) {
-    copy_board(saved[b], *boards[b]);
-    for (auto& column : *boards[b])
-      for (Int& v : column) v = 0;
-  }
+  // In an empty position, no piece and no seal; the position is put back afterwards.
+  const PositionGuard kept(f);
+  static_cast<Position&>(f) = Position{};
   for (int side = 0; side < 2; ++side)
     for (int i = 0; i < kKinds; ++i) {
       const Int code = static_cast<Int>(side == 0 ? kPlainCodes[i] : -kPlainCodes[i]);
@@ -57,7 +51,6 @@ Table build(F& f) {
               if (f.移動チェック(x, y, x2, y2, code) == F::ari) r.to[r.n++] = {x2, y2};
         }
     }
-  for (int b = 0; b < 3; ++b) copy_board(*boards[b], saved[b]);
   return t;
 }
 

@@ -1,5 +1,6 @@
 // The position: the board, both hands, the seals, the kings' squares and the side to move, and
-// what making a move works out beside it. Form1 inherits both.
+// what making a move works out beside it. Form1 inherits both; the guards below put a trial
+// back: a square, a move or the whole position.
 #pragma once
 
 #include "shell/GameTerms.h"
@@ -30,4 +31,42 @@ struct MoveFindings {
   Int nihu_man[10] = {};
   Int nihu_com[10] = {};
   Int nari_koma = 0;
+};
+
+// A square set for a trial, put back when the trial ends.
+class TrialSquare {
+ public:
+  TrialSquare(Int& square, Int code) : square_(square), kept_(square) { square_ = code; }
+  ~TrialSquare() { square_ = kept_; }
+  TrialSquare(const TrialSquare&) = delete;
+  TrialSquare& operator=(const TrialSquare&) = delete;
+
+ private:
+  Int& square_;
+  const Int kept_;
+};
+
+// A board move tried on the position, taken back when the trial ends: the piece on (x, y)
+// stands as `code` on (x2, y2), whatever stood there aside.
+class TrialMove {
+ public:
+  TrialMove(Position& p, Int x, Int y, Int x2, Int y2, Int code)
+      : to_(p.ban[x2][y2], code), from_(p.ban[x][y], GameTerms::kara) {}
+
+ private:
+  TrialSquare to_, from_;
+};
+
+// The whole position, put back as it was when the guard goes: for searches that turn the
+// board round or clear it.
+class PositionGuard {
+ public:
+  explicit PositionGuard(Position& p) : p_(p), kept_(p) {}
+  ~PositionGuard() { p_ = kept_; }
+  PositionGuard(const PositionGuard&) = delete;
+  PositionGuard& operator=(const PositionGuard&) = delete;
+
+ private:
+  Position& p_;
+  const Position kept_;
 };
