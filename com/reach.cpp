@@ -9,11 +9,8 @@ namespace {
 
 using namespace com;
 
-constexpr Int kPlainCodes[] = {F::com_hu,       F::com_hu_nari,  F::com_kyou,      F::com_kyou_nari,
-                               F::com_kei,      F::com_kei_nari, F::com_gin,       F::com_gin_nari,
-                               F::com_kin,      F::com_kaku,     F::com_kaku_nari, F::com_sya,
-                               F::com_sya_nari, F::com_ou};
-constexpr int kKinds = static_cast<int>(std::size(kPlainCodes));
+using board::kUpperCodes;
+constexpr int kKinds = static_cast<int>(std::size(kUpperCodes));
 
 // Table index of a piece code, both sides; -1 for anything that is no piece.
 constexpr Int kMostCode = F::com_ou;
@@ -22,8 +19,8 @@ struct CodeIndex {
   constexpr CodeIndex() : of() {
     for (int& i : of) i = -1;
     for (int i = 0; i < kKinds; ++i) {
-      of[kMostCode + kPlainCodes[i]] = i;
-      of[kMostCode - kPlainCodes[i]] = kKinds + i;
+      of[kMostCode + kUpperCodes[i]] = i;
+      of[kMostCode - kUpperCodes[i]] = kKinds + i;
     }
   }
 };
@@ -42,7 +39,7 @@ Table build(F& f) {
   static_cast<Position&>(f) = Position{};
   for (int side = 0; side < 2; ++side)
     for (int i = 0; i < kKinds; ++i) {
-      const Int code = static_cast<Int>(side == 0 ? kPlainCodes[i] : -kPlainCodes[i]);
+      const Int code = static_cast<Int>(side == 0 ? kUpperCodes[i] : -kUpperCodes[i]);
       for (Int x = 1; x <= F::ban_max; ++x)
         for (Int y = 1; y <= F::ban_max; ++y) {
           Reach& r = t[side * kKinds + i][(x - 1) * F::ban_max + (y - 1)];

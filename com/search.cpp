@@ -124,7 +124,7 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
   for (Int k = 1; k <= mochi_max; ++k) {
     Timer1_Timer();
     if (mochi_com[k] <= 0) continue;
-    idou_koma = kUpperHandCodes[k];
+    idou_koma = board::kHandCodes[k];
     for (Int X2 = 1; X2 <= ban_max; ++X2) {
       for (Int Y2 = 1; Y2 <= ban_max; ++Y2) {
         if (ban[X2][Y2] != kara ||
