@@ -33,17 +33,27 @@ struct MoveFindings {
   Int nari_koma = 0;
 };
 
-// A square set for a trial, put back when the trial ends.
-class TrialSquare {
+// A value put back as it was when the guard goes.
+template <class T>
+class Restored {
  public:
-  TrialSquare(Int& square, Int code) : square_(square), kept_(square) { square_ = code; }
-  ~TrialSquare() { square_ = kept_; }
-  TrialSquare(const TrialSquare&) = delete;
-  TrialSquare& operator=(const TrialSquare&) = delete;
+  explicit Restored(T& value) : value_(value), kept_(value) {}
+  ~Restored() { value_ = kept_; }
+  Restored(const Restored&) = delete;
+  Restored& operator=(const Restored&) = delete;
 
  private:
-  Int& square_;
-  const Int kept_;
+  T& value_;
+  const T kept_;
+};
+
+// The whole position: for searches that turn the board round or clear it.
+using PositionGuard = Restored<Position>;
+
+// A square set for a trial, put back when the trial ends.
+class TrialSquare : Restored<Int> {
+ public:
+  TrialSquare(Int& square, Int code) : Restored(square) { square = code; }
 };
 
 // A board move tried on the position, taken back when the trial ends: the piece on (x, y)
@@ -55,18 +65,4 @@ class TrialMove {
 
  private:
   TrialSquare to_, from_;
-};
-
-// The whole position, put back as it was when the guard goes: for searches that turn the
-// board round or clear it.
-class PositionGuard {
- public:
-  explicit PositionGuard(Position& p) : p_(p), kept_(p) {}
-  ~PositionGuard() { p_ = kept_; }
-  PositionGuard(const PositionGuard&) = delete;
-  PositionGuard& operator=(const PositionGuard&) = delete;
-
- private:
-  Position& p_;
-  const Position kept_;
 };
