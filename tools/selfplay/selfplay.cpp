@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "shell/BoardTerms.h"
+#include "shell/QuietWindow.h"
 #include "support/ComDecision.h"
 #include "support/PositionText.h"
-#include "support/QuietWindow.h"
 
 namespace {
 
