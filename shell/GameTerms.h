@@ -39,22 +39,22 @@ struct GameTerms {
 
   // A sealed piece is drawn under its code plus this.
   static constexpr Int huu_sa = 5;
-  static constexpr Int man_hu_huu = -5, man_hu_nari_huu = -6;
-  static constexpr Int man_kyou_huu = -15, man_kyou_nari_huu = -16;
-  static constexpr Int man_kei_huu = -25, man_kei_nari_huu = -26;
-  static constexpr Int man_gin_huu = -95, man_gin_nari_huu = -96;
-  static constexpr Int man_kin_huu = -105, man_kin_nari_huu = -106;
-  static constexpr Int man_kaku_huu = -115, man_kaku_nari_huu = -116;
-  static constexpr Int man_sya_huu = -125, man_sya_nari_huu = -126;
-  static constexpr Int man_ou_huu = -135;
-  static constexpr Int com_hu_huu = 15, com_hu_nari_huu = 16;
-  static constexpr Int com_kyou_huu = 25, com_kyou_nari_huu = 26;
-  static constexpr Int com_kei_huu = 35, com_kei_nari_huu = 36;
-  static constexpr Int com_gin_huu = 105, com_gin_nari_huu = 106;
-  static constexpr Int com_kin_huu = 115, com_kin_nari_huu = 116;
-  static constexpr Int com_kaku_huu = 125, com_kaku_nari_huu = 126;
-  static constexpr Int com_sya_huu = 135, com_sya_nari_huu = 136;
-  static constexpr Int com_ou_huu = 145;
+  static constexpr Int man_hu_huu = man_hu + huu_sa, man_hu_nari_huu = man_hu_nari + huu_sa;
+  static constexpr Int man_kyou_huu = man_kyou + huu_sa, man_kyou_nari_huu = man_kyou_nari + huu_sa;
+  static constexpr Int man_kei_huu = man_kei + huu_sa, man_kei_nari_huu = man_kei_nari + huu_sa;
+  static constexpr Int man_gin_huu = man_gin + huu_sa, man_gin_nari_huu = man_gin_nari + huu_sa;
+  static constexpr Int man_kin_huu = man_kin + huu_sa, man_kin_nari_huu = man_kin_nari + huu_sa;
+  static constexpr Int man_kaku_huu = man_kaku + huu_sa, man_kaku_nari_huu = man_kaku_nari + huu_sa;
+  static constexpr Int man_sya_huu = man_sya + huu_sa, man_sya_nari_huu = man_sya_nari + huu_sa;
+  static constexpr Int man_ou_huu = man_ou + huu_sa;
+  static constexpr Int com_hu_huu = com_hu + huu_sa, com_hu_nari_huu = com_hu_nari + huu_sa;
+  static constexpr Int com_kyou_huu = com_kyou + huu_sa, com_kyou_nari_huu = com_kyou_nari + huu_sa;
+  static constexpr Int com_kei_huu = com_kei + huu_sa, com_kei_nari_huu = com_kei_nari + huu_sa;
+  static constexpr Int com_gin_huu = com_gin + huu_sa, com_gin_nari_huu = com_gin_nari + huu_sa;
+  static constexpr Int com_kin_huu = com_kin + huu_sa, com_kin_nari_huu = com_kin_nari + huu_sa;
+  static constexpr Int com_kaku_huu = com_kaku + huu_sa, com_kaku_nari_huu = com_kaku_nari + huu_sa;
+  static constexpr Int com_sya_huu = com_sya + huu_sa, com_sya_nari_huu = com_sya_nari + huu_sa;
+  static constexpr Int com_ou_huu = com_ou + huu_sa;
 
   // ---- Hands --------------------------------------------------------------------------------
   static constexpr Int mochi_max = 7;       // hand kinds 1 歩 .. 7 飛
