@@ -40,6 +40,9 @@ constexpr int kDeltaMargin = 200;
 constexpr long kClockEvery = 1024;
 constexpr long kKeepAliveEvery = 4096;  // with a node limit, the caller is called this often
 constexpr double kNewIterationShare = 0.45;
+// The search stops this much before the budget ends (at most this share of it), so that
+// putting the decision together and a busy machine still keep it within the budget.
+constexpr double kStopEarly = 0.02, kStopEarlyShare = 0.25;
 
 int capture_gain(Piece victim) {
   const Kind k = kind_of(victim);
@@ -104,8 +107,8 @@ bool Search::out_of_time() {
     keep_alive_();
     last_call_ = Clock::now();
   }
-  if (std::chrono::duration<double>(Clock::now() - start_).count() >= limits_.seconds)
-    stopped_ = true;
+  const double stop = limits_.seconds - std::min(kStopEarly, kStopEarlyShare * limits_.seconds);
+  if (std::chrono::duration<double>(Clock::now() - start_).count() >= stop) stopped_ = true;
   return stopped_;
 }
 
