@@ -4,78 +4,18 @@
 #include <iterator>
 
 namespace {
-constexpr const char* kPictureNames[][2] = {
-    {"KARA_MASU", "KARA_MASU"},
-    {"VexaSHOGI", "VexaSHOGI"},
-    {"HAIKEI_MIDORI", "HAIKEI_MIDORI"},
-    {"HAIKEI_TATAMI", "HAIKEI_TATAMI"},
-    {"HAIKEI_TAKE", "HAIKEI_TAKE"},
-    {"HAIKEI_UCHU", "HAIKEI_UCHU"},
-    {"HAIKEI_RENGA", "HAIKEI_RENGA"},
-    {"madousi", "madousi"},
-    {"luminak", "luminak"},
-    {"huuin", "huuin"},
-    {"UE_HU(0)", "UE_HU_0"},
-    {"UE_HU(1)", "UE_HU_1"},
-    {"UE_HU(2)", "UE_HU_2"},
-    {"UE_HU(3)", "UE_HU_3"},
-    {"UE_KYOU(0)", "UE_KYOU_0"},
-    {"UE_KYOU(1)", "UE_KYOU_1"},
-    {"UE_KYOU(2)", "UE_KYOU_2"},
-    {"UE_KYOU(3)", "UE_KYOU_3"},
-    {"UE_KEI(0)", "UE_KEI_0"},
-    {"UE_KEI(1)", "UE_KEI_1"},
-    {"UE_KEI(2)", "UE_KEI_2"},
-    {"UE_KEI(3)", "UE_KEI_3"},
-    {"UE_GIN(0)", "UE_GIN_0"},
-    {"UE_GIN(1)", "UE_GIN_1"},
-    {"UE_GIN(2)", "UE_GIN_2"},
-    {"UE_GIN(3)", "UE_GIN_3"},
-    {"UE_KIN", "UE_KIN"},
-    {"UE_KIN2", "UE_KIN2"},
-    {"UE_KAKU(0)", "UE_KAKU_0"},
-    {"UE_KAKU(1)", "UE_KAKU_1"},
-    {"UE_KAKU(2)", "UE_KAKU_2"},
-    {"UE_KAKU(3)", "UE_KAKU_3"},
-    {"UE_SYA(0)", "UE_SYA_0"},
-    {"UE_SYA(1)", "UE_SYA_1"},
-    {"UE_SYA(2)", "UE_SYA_2"},
-    {"UE_SYA(3)", "UE_SYA_3"},
-    {"UE_OU", "UE_OU"},
-    {"UE_OU2", "UE_OU2"},
-    {"SITA_HU(0)", "SITA_HU_0"},
-    {"SITA_HU(1)", "SITA_HU_1"},
-    {"SITA_HU(2)", "SITA_HU_2"},
-    {"SITA_HU(3)", "SITA_HU_3"},
-    {"SITA_KYOU(0)", "SITA_KYOU_0"},
-    {"SITA_KYOU(1)", "SITA_KYOU_1"},
-    {"SITA_KYOU(2)", "SITA_KYOU_2"},
-    {"SITA_KYOU(3)", "SITA_KYOU_3"},
-    {"SITA_KEI(0)", "SITA_KEI_0"},
-    {"SITA_KEI(1)", "SITA_KEI_1"},
-    {"SITA_KEI(2)", "SITA_KEI_2"},
-    {"SITA_KEI(3)", "SITA_KEI_3"},
-    {"SITA_GIN(0)", "SITA_GIN_0"},
-    {"SITA_GIN(1)", "SITA_GIN_1"},
-    {"SITA_GIN(2)", "SITA_GIN_2"},
-    {"SITA_GIN(3)", "SITA_GIN_3"},
-    {"SITA_KIN", "SITA_KIN"},
-    {"SITA_KIN2", "SITA_KIN2"},
-    {"SITA_KAKU(0)", "SITA_KAKU_0"},
-    {"SITA_KAKU(1)", "SITA_KAKU_1"},
-    {"SITA_KAKU(2)", "SITA_KAKU_2"},
-    {"SITA_KAKU(3)", "SITA_KAKU_3"},
-    {"SITA_SYA(0)", "SITA_SYA_0"},
-    {"SITA_SYA(1)", "SITA_SYA_1"},
-    {"SITA_SYA(2)", "SITA_SYA_2"},
-    {"SITA_SYA(3)", "SITA_SYA_3"},
-    {"SITA_OU", "SITA_OU"},
-    {"SITA_OU2", "SITA_OU2"},
+struct Names {
+  const char* control;  // as the window knows it
+  const char* file;     // in assets/pictures, without ".png"
 };
+#define PICTURE_NAMES(name) {#name, #name},
+#define MEMBER_NAMES(side, kind, i) {#side "_" #kind "(" #i ")", #side "_" #kind "_" #i},
+#define SINGLE_NAMES(side, kind, seal) {#side "_" #kind #seal, #side "_" #kind #seal},
+constexpr Names kPictureNames[] = {LUMINAK_PICTURES(PICTURE_NAMES, MEMBER_NAMES, SINGLE_NAMES)};
 static_assert(std::size(kPictureNames) == static_cast<size_t>(Picture::Count));
 
-constexpr const char* kImageNames[] = {"sente_com", "sente_man", "gote_man", "gote_com",
-                                       "Image1",    "Image2",    "hosi2"};
+#define IMAGE_NAME(name) #name,
+constexpr const char* kImageNames[] = {LUMINAK_IMAGES(IMAGE_NAME)};
 static_assert(std::size(kImageNames) == static_cast<size_t>(Image::Count));
 
 constexpr const char* kMenuNames[] = {
@@ -102,10 +42,10 @@ constexpr Size kStar{700, 800};
 }  // namespace
 
 const char* picture_name(Picture p) {
-  return kPictureNames[static_cast<int>(p)][0];
+  return kPictureNames[static_cast<int>(p)].control;
 }
 const char* picture_file(Picture p) {
-  return kPictureNames[static_cast<int>(p)][1];
+  return kPictureNames[static_cast<int>(p)].file;
 }
 const char* image_name(Image i) {
   return kImageNames[static_cast<int>(i)];

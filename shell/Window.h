@@ -6,80 +6,24 @@
 #include <string>
 #include <vector>
 
-// Every picture the game paints. The piece pictures of kinds that promote are control arrays
-// of four members: 0 plain, 1 promoted, 2 sealed, 3 sealed promoted.
+#include "shell/PictureList.h"
+
+// Every picture the game paints (UE_HU_2, UE_KIN2, KARA_MASU, ...), as shell/PictureList.h
+// lists them.
+#define LUMINAK_PICTURE_ENUM(name) name,
+#define LUMINAK_MEMBER_ENUM(side, kind, i) side##_##kind##_##i,
+#define LUMINAK_SINGLE_ENUM(side, kind, seal) side##_##kind##seal,
 enum class Picture {
-  KARA_MASU,
-  VexaSHOGI,
-  HAIKEI_MIDORI,
-  HAIKEI_TATAMI,
-  HAIKEI_TAKE,
-  HAIKEI_UCHU,
-  HAIKEI_RENGA,
-  madousi,
-  luminak,
-  huuin,
-  UE_HU_0,
-  UE_HU_1,
-  UE_HU_2,
-  UE_HU_3,
-  UE_KYOU_0,
-  UE_KYOU_1,
-  UE_KYOU_2,
-  UE_KYOU_3,
-  UE_KEI_0,
-  UE_KEI_1,
-  UE_KEI_2,
-  UE_KEI_3,
-  UE_GIN_0,
-  UE_GIN_1,
-  UE_GIN_2,
-  UE_GIN_3,
-  UE_KIN,
-  UE_KIN2,
-  UE_KAKU_0,
-  UE_KAKU_1,
-  UE_KAKU_2,
-  UE_KAKU_3,
-  UE_SYA_0,
-  UE_SYA_1,
-  UE_SYA_2,
-  UE_SYA_3,
-  UE_OU,
-  UE_OU2,
-  SITA_HU_0,
-  SITA_HU_1,
-  SITA_HU_2,
-  SITA_HU_3,
-  SITA_KYOU_0,
-  SITA_KYOU_1,
-  SITA_KYOU_2,
-  SITA_KYOU_3,
-  SITA_KEI_0,
-  SITA_KEI_1,
-  SITA_KEI_2,
-  SITA_KEI_3,
-  SITA_GIN_0,
-  SITA_GIN_1,
-  SITA_GIN_2,
-  SITA_GIN_3,
-  SITA_KIN,
-  SITA_KIN2,
-  SITA_KAKU_0,
-  SITA_KAKU_1,
-  SITA_KAKU_2,
-  SITA_KAKU_3,
-  SITA_SYA_0,
-  SITA_SYA_1,
-  SITA_SYA_2,
-  SITA_SYA_3,
-  SITA_OU,
-  SITA_OU2,
-  Count
+  LUMINAK_PICTURES(LUMINAK_PICTURE_ENUM, LUMINAK_MEMBER_ENUM, LUMINAK_SINGLE_ENUM) Count
 };
+#undef LUMINAK_PICTURE_ENUM
+#undef LUMINAK_MEMBER_ENUM
+#undef LUMINAK_SINGLE_ENUM
 
 // Image controls: shown and hidden above the painted surface.
-enum class Image { sente_com, sente_man, gote_man, gote_com, Image1, Image2, hosi2, Count };
+#define LUMINAK_IMAGE_ENUM(name) name,
+enum class Image { LUMINAK_IMAGES(LUMINAK_IMAGE_ENUM) Count };
+#undef LUMINAK_IMAGE_ENUM
 
 // Menu items, by control name.
 enum class Menu {
