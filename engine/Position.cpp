@@ -179,6 +179,14 @@ Position Position::after(Move m) const {
   return c;
 }
 
+Position Position::passed() const {
+  Position c = *this;
+  c.set_seal(kNoPlace);
+  c.key ^= kKeys.side;
+  c.side = opposite(side);
+  return c;
+}
+
 std::uint64_t Position::computed_key() const {
   std::uint64_t k = side == Lower ? kKeys.side : 0;
   for (int sq = kFirstSquare; sq <= kLastSquare; ++sq)

@@ -35,6 +35,9 @@ struct Position {
 
   // The position after a turn of the side to move (its spell, then its move).
   Position after(Move m) const;
+  // The position with the other side to move and no spell in force, as if the side to move
+  // had passed (never a turn of the game: the search's look at the opponent's threat).
+  Position passed() const;
 
   Side caster() const { return opposite(side); }
   bool sealed(int place) const { return seal != kNoPlace && seal == place; }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "engine/Evaluate.h"
 #include "engine/Values.h"
@@ -32,6 +33,13 @@ constexpr int kRetriedMoves = 6;  // the first moves at a node; captures and los
 // Late quiet moves are searched one ply shallower first.
 constexpr int kReduceFromDepth = 3, kReduceFromMove = 4;
 
+// A side doing well enough to pass and still be above beta is not searched deeper: the pass
+// is searched this much shallower (more the deeper it goes).
+constexpr int kNullFromDepth = 3, kNullReduction = 2, kNullDepthShare = 6;
+
+// Moves are picked best first one by one for the first few; the rest are sorted at once.
+constexpr int kPickedMoves = 6;
+
 // A capture that, even winning the piece, leaves the score this far below alpha is skipped.
 constexpr int kDeltaMargin = 200;
 
@@ -42,7 +50,7 @@ constexpr long kKeepAliveEvery = 4096;  // with a node limit, the caller is call
 constexpr double kNewIterationShare = 0.45;
 // The search stops this much before the budget ends (at most this share of it), so that
 // putting the decision together and a busy machine still keep it within the budget.
-constexpr double kStopEarly = 0.02, kStopEarlyShare = 0.25;
+constexpr double kStopEarly = 0.03, kStopEarlyShare = 0.25;
 
 int capture_gain(Piece victim) {
   const Kind k = kind_of(victim);
@@ -162,14 +170,22 @@ void Search::reward(const Position& p, Move m, int depth, int ply) {
   h = std::min(h + depth * depth, kHistoryLimit);
 }
 
-int Search::quiesce(const Position& p, int alpha, int beta, int ply) {
+// Every node starts here: it is counted, a king that can be taken is the win, and the time or
+// the nodes may be spent. True, with the node's score, when that settles the node.
+bool Search::settled(const Position& p, int ply, int& score) {
   ++nodes_;
   refutation_[ply] = Move{};
   if (const int from = king_attacker(p)) {
     refutation_[ply] = Move::make(from, p.king[opposite(p.side)]);
-    return kWin - ply;
+    score = kWin - ply;
+    return true;
   }
-  if (out_of_time()) return 0;
+  score = 0;
+  return out_of_time();
+}
+
+int Search::quiesce(const Position& p, int alpha, int beta, int ply) {
+  if (int score; settled(p, ply, score)) return score;
   const int stand = evaluate(p);
   if (stand >= beta || ply >= kMaxPly - 1) return stand;
   alpha = std::max(alpha, stand);
@@ -251,26 +267,31 @@ bool Search::try_move(const Position& p, Move m, int i, bool quiet_late, Node& n
 
 int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   if (depth <= 0 || ply >= kMaxPly - 1) return quiesce(p, alpha, beta, ply);
-  ++nodes_;
-  refutation_[ply] = Move{};
-  if (const int from = king_attacker(p)) {
-    refutation_[ply] = Move::make(from, p.king[opposite(p.side)]);
-    return kWin - ply;
-  }
-  if (out_of_time()) return 0;
+  if (int score; settled(p, ply, score)) return score;
 
   Node n{alpha, beta, alpha, depth, ply, beta - alpha > 1, -kInfinite, Move{}, Move{}, 0};
   if (const TableEntry* e = table_.probe(p.key)) {
     const int s = from_table(e->score, ply);
     if (!n.pv && ply > 0 && e->depth >= depth &&
-        (e->bound() == Bound::Exact || (e->bound() == Bound::Lower && s >= beta) ||
-         (e->bound() == Bound::Upper && s <= alpha))) {
+        (e->bound == Bound::Exact || (e->bound == Bound::Lower && s >= beta) ||
+         (e->bound == Bound::Upper && s <= alpha))) {
       refutation_[ply] = Move{e->move};
       return s;
     }
     if (playable(p, Move{e->move})) n.table_move = Move{e->move};
   }
-  n.first_spell = spell_for(p, ply);
+  // The pass: when even it leaves the side above beta, the node is cut. Otherwise the
+  // opponent's reply to it is the threat, and the first spell falls on its piece.
+  int threat = kNoPlace;
+  if (!n.pv && ply > 0 && depth >= kNullFromDepth && p.king[p.side] != 0 &&
+      !attacked(p.passed(), opposite(p.side), p.king[p.side]) && evaluate(p) >= beta) {
+    const int r = kNullReduction + depth / kNullDepthShare;
+    const int score = -search(p.passed(), -beta, -beta + 1, depth - 1 - r, ply + 1);
+    if (stopped_) return 0;
+    if (score >= beta) return score >= kWinBound ? beta : score;
+    threat = refuter_place(p, ply);
+  }
+  n.first_spell = threat != kNoPlace ? threat : spell_for(p, ply);
 
   // The remembered move first: when it cuts off, nothing else is generated.
   bool done = !n.table_move.empty() && try_move(p, n.table_move.plain(), 0, false, n);
@@ -278,16 +299,21 @@ int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
     MoveList list;
     generate(p, Generate::Search, list);
     if (list.count == 0) return -(kWin - ply);  // no move at all loses
-    int order[MoveList::kCapacity];
+    std::int64_t ordered[MoveList::kCapacity];  // order score, then the move
     for (int i = 0; i < list.count; ++i)
-      order[i] = order_score(p, list.moves[i], n.table_move, ply);
+      ordered[i] = static_cast<std::int64_t>(order_score(p, list.moves[i], n.table_move, ply))
+                       << 32 |
+                   list.moves[i].bits;
     const int first = n.table_move.empty() ? 0 : 1;
     for (int i = 0; i < list.count && !done; ++i) {
-      const int pick = static_cast<int>(std::max_element(order + i, order + list.count) - order);
-      std::swap(order[i], order[pick]);
-      std::swap(list.moves[i], list.moves[pick]);
-      if (order[i] == kTableMoveOrder) continue;  // tried already
-      done = try_move(p, list.moves[i], i + first, order[i] < kKillerOrder[1], n);
+      if (i < kPickedMoves)
+        std::swap(ordered[i], *std::max_element(ordered + i, ordered + list.count));
+      else if (i == kPickedMoves)
+        std::sort(ordered + i, ordered + list.count, std::greater<>());
+      const int order = static_cast<int>(ordered[i] >> 32);
+      if (order == kTableMoveOrder) continue;  // tried already
+      const Move m{static_cast<std::uint32_t>(ordered[i])};
+      done = try_move(p, m, i + first, order < kKillerOrder[1], n);
     }
   }
   if (stopped_) return 0;

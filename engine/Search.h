@@ -58,6 +58,7 @@ class Search {
   int search(const Position& p, int alpha, int beta, int depth, int ply);
   bool try_move(const Position& p, Move m, int i, bool quiet_late, Node& n);
   int quiesce(const Position& p, int alpha, int beta, int ply);
+  bool settled(const Position& p, int ply, int& score);
   bool out_of_time();
   int spell_for(const Position& p, int ply) const;
   int refuter_place(const Position& p, int ply) const;

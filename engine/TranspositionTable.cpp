@@ -30,7 +30,8 @@ TranspositionTable::TranspositionTable(std::size_t bytes) {
 }
 
 void TranspositionTable::new_search() {
-  if (++generation_ == kGenerations) {  // the count went round: old entries could pass for new ones
+  // Once in 65535 searches the count goes round, and old entries could pass for new ones.
+  if (++generation_ > TableEntry::kGenerationMask) {
     entries_.reset();
     entries_.reset(zeroed(count_));
     generation_ = 1;
@@ -40,7 +41,7 @@ void TranspositionTable::new_search() {
 const TableEntry* TranspositionTable::probe(std::uint64_t key) const {
   const TableEntry* bucket = &entries_[(key & mask_) * kBucket];
   for (std::size_t i = 0; i < kBucket; ++i)
-    if (bucket[i].generation() == generation_ && bucket[i].key == key) return &bucket[i];
+    if (bucket[i].holds(key, generation_)) return &bucket[i];
   return nullptr;
 }
 
@@ -49,17 +50,16 @@ void TranspositionTable::store(std::uint64_t key, Move m, int score, int depth, 
   TableEntry* slot = &bucket[0];
   for (std::size_t i = 0; i < kBucket; ++i) {
     TableEntry& e = bucket[i];
-    if (e.generation() != generation_ || e.key == key) {
+    if (e.generation() != generation_ || e.holds(key, generation_)) {
       slot = &e;
       break;
     }
     if (e.depth < slot->depth) slot = &e;
   }
   // A position searched again keeps its best turn when the new search found none.
-  if (m.empty() && slot->generation() == generation_ && slot->key == key) m = Move{slot->move};
-  const int bound_generation = generation_ << TableEntry::kBoundBits | static_cast<int>(b);
-  *slot = {key, m.bits, static_cast<std::int16_t>(score), static_cast<std::int8_t>(depth),
-           static_cast<std::uint8_t>(bound_generation)};
+  if (m.empty() && slot->holds(key, generation_)) m = Move{slot->move};
+  *slot = {(key & ~TableEntry::kGenerationMask) | generation_, m.bits,
+           static_cast<std::int16_t>(score), static_cast<std::int8_t>(depth), b};
 }
 
 }  // namespace engine

@@ -12,18 +12,22 @@ namespace engine {
 
 enum class Bound : std::uint8_t { None, Upper, Lower, Exact };
 
-// Sixteen bytes: the bound and the search's generation share one.
+// Sixteen bytes. The key's high bits share a word with the generation of the search that
+// stored the entry.
 struct TableEntry {
-  std::uint64_t key = 0;
+  static constexpr int kGenerationBits = 16;
+  static constexpr std::uint64_t kGenerationMask = (1u << kGenerationBits) - 1;
+
+  std::uint64_t key_generation = 0;
   std::uint32_t move = 0;
   std::int16_t score = 0;
   std::int8_t depth = 0;
-  std::uint8_t bound_generation = 0;
+  Bound bound = Bound::None;
 
-  Bound bound() const { return static_cast<Bound>(bound_generation & kBoundMask); }
-  std::uint8_t generation() const { return bound_generation >> kBoundBits; }
-  static constexpr int kBoundBits = 2;
-  static constexpr std::uint8_t kBoundMask = (1 << kBoundBits) - 1;
+  bool holds(std::uint64_t key, std::uint64_t generation) const {
+    return key_generation == ((key & ~kGenerationMask) | generation);
+  }
+  std::uint64_t generation() const { return key_generation & kGenerationMask; }
 };
 static_assert(sizeof(TableEntry) == 16);
 
@@ -42,15 +46,14 @@ class TranspositionTable {
  private:
   static constexpr std::size_t kBucket = 4;  // entries sharing one cache line
   // Zeroed memory from the system: pages are touched only as the search reaches them, so
-  // neither making the table nor emptying it costs a decision any time.
+  // making the table costs the first decision no time.
   struct Free {
     void operator()(TableEntry* p) const;
   };
   std::unique_ptr<TableEntry[], Free> entries_;
   std::size_t count_ = 0;
-  std::size_t mask_ = 0;         // of the bucket index
-  std::uint8_t generation_ = 1;  // 1 .. kGenerations - 1
-  static constexpr int kGenerations = 1 << (8 - TableEntry::kBoundBits);
+  std::size_t mask_ = 0;          // of the bucket index
+  std::uint64_t generation_ = 1;  // 1 .. kGenerationMask; 0 is the empty entry
 };
 
 }  // namespace engine

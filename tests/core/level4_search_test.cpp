@@ -129,4 +129,20 @@ TEST(Level4Turn, PlaysALegalMoveAndCastsItsSpell) {
   EXPECT_EQ(g->kifu_tesuu, 1);
 }
 
+// While it thinks for its time, the window is kept alive.
+TEST(Level4Turn, KeepsTheWindowAliveWhileItThinks) {
+  struct CountingWindow : QuietWindow {
+    int alive = 0;
+    void KeepAlive() override { ++alive; }
+  } w;
+  Form1 f(w);
+  f.初期設定();
+  f.level = Form1::探索_レベル;
+  f.探索_秒 = 0.1f;
+  Int x = 0, y = 0, x2 = 0, y2 = 0, before = Form1::kara, after = Form1::kara;
+  f.調査_COM打ち座標(x, y, x2, y2, before, after);
+  EXPECT_TRUE(board::on_board(x2, y2));
+  EXPECT_GT(w.alive, 0);
+}
+
 }  // namespace
