@@ -66,8 +66,7 @@ struct ZoneWeights {
 };
 constexpr ZoneWeights kZoneWeights;
 
-}  // namespace
-
+// One side's king safety, for that side (higher is safer).
 int king_safety(const Position& p, Side s) {
   const int k = p.king[s];
   if (k == 0) return 0;
@@ -89,6 +88,8 @@ int king_safety(const Position& p, Side s) {
   return score - drops * (open + attackers_near + kLoneKingSquares) / kDropScale -
          kOpenSquare * open;
 }
+
+}  // namespace
 
 int evaluate(const Position& p) {
   const int upper = p.material + king_safety(p, Upper) - king_safety(p, Lower);

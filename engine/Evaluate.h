@@ -9,7 +9,4 @@ namespace engine {
 
 int evaluate(const Position& p);
 
-// One side's king safety alone, for that side (higher is safer).
-int king_safety(const Position& p, Side s);
-
 }  // namespace engine

@@ -197,29 +197,39 @@ std::uint64_t Position::computed_key() const {
   return k;
 }
 
+// As the game's position texts write it: the upper side in lower case, '+' before a promoted
+// piece, '*' after a sealed one.
 std::string to_text(const Position& p) {
-  static const char kLetters[] = ".plnsgbrkPLNSBR";  // promoted kinds as capitals of their own
+  static const char kLetters[] = ".plnsgbrk";
+  auto letter = [](Side s, Kind k) {
+    const char c = kLetters[unpromoted(k)];
+    return s == Upper ? c : static_cast<char>(c - 'a' + 'A');
+  };
   std::string out;
   for (int y = 1; y <= kRanks; ++y) {
     for (int x = 1; x <= kFiles; ++x) {
       const int sq = square(x, y);
       const Piece pc = p.board[sq];
-      char c = is_piece(pc) ? kLetters[kind_of(pc)] : '.';
-      if (is_piece(pc) && side_of(pc) == Lower) c = static_cast<char>(c ^ 0x20);
-      out += c;
-      out += p.sealed(sq) ? '*' : ' ';
+      if (x > 1) out += ' ';
+      if (!is_piece(pc)) {
+        out += '.';
+        continue;
+      }
+      if (unpromoted(kind_of(pc)) != kind_of(pc)) out += '+';
+      out += letter(side_of(pc), kind_of(pc));
+      if (p.sealed(sq)) out += '*';
     }
     out += '\n';
   }
-  for (int s = Upper; s <= Lower; ++s) {
-    out += s == Upper ? "upper hand:" : "lower hand:";
+  out += "hands:";
+  for (const Side s : {Lower, Upper}) {
     for (int k = Pawn; k <= kHandKinds; ++k)
       if (p.hand[s][k] > 0)
-        out += " " + std::string(1, kLetters[k]) + std::to_string(p.hand[s][k]) +
-               (p.sealed(hand_place(k)) ? "*" : "");
-    out += '\n';
+        out += std::string(" ") + letter(s, static_cast<Kind>(k)) + std::to_string(p.hand[s][k]) +
+               (p.sealed(hand_place(k)) && p.side == s ? "*" : "");
+    if (s == Lower) out += " /";
   }
-  out += p.side == Upper ? "upper to move\n" : "lower to move\n";
+  out += p.side == Upper ? "\nupper to move\n" : "\nlower to move\n";
   return out;
 }
 

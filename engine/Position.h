@@ -58,7 +58,7 @@ std::uint64_t seal(Side caster, int place);
 int signed_value(Piece p, int sq);
 int signed_hand_value(Side s, int kind);
 
-// The position as text, upper side lower case (for failures and debugging).
+// The position as the game's position texts write it, and the side to move (for failures).
 std::string to_text(const Position& p);
 
 }  // namespace engine
