@@ -37,6 +37,10 @@ constexpr int kReduceFromDepth = 3, kReduceFromMove = 4;
 // is searched this much shallower (more the deeper it goes).
 constexpr int kNullFromDepth = 3, kNullReduction = 2, kNullDepthShare = 6;
 
+// Going back to a position of the game's past: the side that could have done better.
+constexpr int kRepetitionScore = -60;
+constexpr int kLowBits = 63;
+
 // Moves are picked best first one by one for the first few; the rest are sorted at once.
 constexpr int kPickedMoves = 6;
 
@@ -102,6 +106,14 @@ void Search::set_keep_alive(std::function<void()> call, double every) {
   keep_alive_every_ = every;
 }
 
+void Search::keep_alive_if_due() {
+  const Clock::time_point now = Clock::now();
+  if (keep_alive_ && std::chrono::duration<double>(now - last_call_).count() >= keep_alive_every_) {
+    keep_alive_();
+    last_call_ = Clock::now();
+  }
+}
+
 bool Search::out_of_time() {
   if (stopped_) return true;
   if (limits_.nodes > 0) {
@@ -110,11 +122,7 @@ bool Search::out_of_time() {
     return stopped_;
   }
   if (nodes_ % kClockEvery != 0) return false;
-  const Clock::time_point now = Clock::now();
-  if (keep_alive_ && std::chrono::duration<double>(now - last_call_).count() >= keep_alive_every_) {
-    keep_alive_();
-    last_call_ = Clock::now();
-  }
+  keep_alive_if_due();
   const double stop = limits_.seconds - std::min(kStopEarly, kStopEarlyShare * limits_.seconds);
   if (std::chrono::duration<double>(Clock::now() - start_).count() >= stop) stopped_ = true;
   return stopped_;
@@ -265,9 +273,15 @@ bool Search::try_move(const Position& p, Move m, int i, bool quiet_late, Node& n
   }
 }
 
+bool Search::repeated(const Position& p) const {
+  if (p.side != root_side_ || !(earlier_bits_ >> (p.key & kLowBits) & 1)) return false;
+  return std::find(earlier_->begin(), earlier_->end(), p.key) != earlier_->end();
+}
+
 int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   if (depth <= 0 || ply >= kMaxPly - 1) return quiesce(p, alpha, beta, ply);
   if (int score; settled(p, ply, score)) return score;
+  if (ply > 0 && repeated(p)) return kRepetitionScore;
 
   Node n{alpha, beta, alpha, depth, ply, beta - alpha > 1, -kInfinite, Move{}, Move{}, 0};
   if (const TableEntry* e = table_.probe(p.key)) {
@@ -330,8 +344,13 @@ int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   return n.best;
 }
 
-Decision Search::think(const Position& root, const Limits& limits) {
+Decision Search::think(const Position& root, const Limits& limits,
+                       const std::vector<std::uint64_t>& earlier) {
   limits_ = limits;
+  root_side_ = root.side;
+  earlier_ = &earlier;
+  earlier_bits_ = 0;
+  for (const std::uint64_t key : earlier) earlier_bits_ |= 1ull << (key & kLowBits);
   start_ = last_call_ = Clock::now();
   nodes_ = 0;
   stopped_ = false;
@@ -354,6 +373,7 @@ Decision Search::think(const Position& root, const Limits& limits) {
   for (int depth = 1; depth <= kMaxDepth; ++depth) {
     search(root, -kInfinite, kInfinite, depth, 0);
     if (stopped_) break;
+    if (limits_.nodes == 0) keep_alive_if_due();
     d.depth = depth;
     d.score = root_score_;
     if (list.count == 1 || root_score_ >= kWinBound) break;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "engine/Moves.h"
 #include "engine/TranspositionTable.h"
@@ -40,7 +41,10 @@ class Search {
   // caller can keep its window and clock alive.
   void set_keep_alive(std::function<void()> call, double every);
 
-  Decision think(const Position& root, const Limits& limits);
+  // `earlier`: the keys of the game's earlier positions with the same side to move. Going back
+  // to one of them counts a little against that side, so that it does not go round in circles.
+  Decision think(const Position& root, const Limits& limits,
+                 const std::vector<std::uint64_t>& earlier = {});
   std::size_t table_bytes() const { return table_.bytes(); }
 
  private:
@@ -60,6 +64,7 @@ class Search {
   int quiesce(const Position& p, int alpha, int beta, int ply);
   bool settled(const Position& p, int ply, int& score);
   bool out_of_time();
+  void keep_alive_if_due();
   int spell_for(const Position& p, int ply) const;
   int refuter_place(const Position& p, int ply) const;
   int order_score(const Position& p, Move m, Move table_move, int ply) const;
@@ -76,7 +81,12 @@ class Search {
   Move refutation_[kMaxPly + 1];  // the best reply found at each ply, for the spell against it
   int last_spell_[kMaxPly];       // the spell of the last best turn at each ply
   int history_[2][kPieceCodes][kCells];
+  bool repeated(const Position& p) const;
+
   Move root_best_;
+  Side root_side_ = Upper;
+  const std::vector<std::uint64_t>* earlier_ = nullptr;
+  std::uint64_t earlier_bits_ = 0;  // one bit for each earlier key's low six bits
   int root_score_ = 0;
 };
 

@@ -145,6 +145,8 @@ class Form1 {
   long 探索_局面数 = 0;
   // The spell its search chose with its move: code (kara for none) and target.
   Int 探索_封印駒 = kara, 探索_封印X = 0, 探索_封印Y = 0;
+  // The keys of the positions it has moved from in this game, so that it does not go round.
+  std::vector<std::uint64_t> 探索_履歴;
   Int hande_level = 0;
   Int hande_settei = nasi;
   Int hanten = nasi;

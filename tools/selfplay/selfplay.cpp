@@ -6,7 +6,8 @@
 //   selfplay --match A:B --games N --seed S [--nodes K | --seconds T]
 //                               level A against level B from random openings, each opening
 //                               played twice with the sides exchanged; LEVEL4 searches K nodes
-//                               or T seconds a move
+//                               or T seconds a move; --dump FILE keeps where unfinished games
+//                               ended (and every K plies with --dump-every K)
 //
 // The side to move always plays the upper pieces: after each move the whole position is
 // turned round (board, hands, totals and seals). Level 0 plays every game at each level in turn.
@@ -244,9 +245,9 @@ Options parse(int argc, char** argv) {
   return o;
 }
 
-// The Elo difference of a score fraction.
-double elo(double score) {
-  return -400 * std::log10(1 / score - 1);
+// The Elo difference of a score fraction, in whole points.
+long elo(double score) {
+  return std::lround(-400 * std::log10(1 / score - 1));
 }
 
 // Level A against level B. Each opening is played twice, A moving first in the first game.
@@ -264,6 +265,8 @@ int run_match(F& f, const Options& o) {
     std::mt19937 rng(o.seed + static_cast<unsigned>(g / 2));
     int plies = 0;
     const End e = play(f, levels, rng, st, o, g, plies, dump.is_open() ? &dump : nullptr);
+    if (e == End::PlyLimit && dump.is_open())  // where an unfinished game stood at its end
+      dump << position_text::write(f, "game " + std::to_string(g + 1) + " unfinished") << "\n";
     ++st.games;
     st.plies += plies;
     // Who moved last took the king; who was to move and could not, lost.
@@ -301,8 +304,9 @@ int run_match(F& f, const Options& o) {
   else
     std::printf(" (budget %.0f ms)\n", 1e3 * o.seconds);
   std::printf("broken %d\n", st.broken);
-  std::printf("match %d:%d: %d wins, %d losses, %d unfinished of %d; Elo %.0f ± %.0f\n", o.match[0],
-              o.match[1], wins, losses, unfinished, o.games, elo(p), (elo(high) - elo(low)) / 2);
+  std::printf("match %d:%d: %d wins, %d losses, %d unfinished of %d; Elo %ld ± %ld\n", o.match[0],
+              o.match[1], wins, losses, unfinished, o.games, elo(p),
+              (elo(high) - elo(low) + 1) / 2);
   return st.broken == 0 ? 0 : 1;
 }
 
