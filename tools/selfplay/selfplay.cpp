@@ -255,6 +255,10 @@ long elo(double score) {
 // of the score's standard error (95 %); a score of all or nothing counts half a game the other
 // way, so that the figures stay finite (then the estimate is a bound, not a measurement).
 int run_match(F& f, const Options& o) {
+  if (o.games < 1) {
+    std::fprintf(stderr, "selfplay: a match needs at least one game\n");
+    return 2;
+  }
   Stats st;
   std::ofstream dump;
   if (!o.dump.empty()) dump.open(o.dump);
@@ -287,15 +291,16 @@ int run_match(F& f, const Options& o) {
                 plies);
     std::fflush(stdout);
   }
-  const double n = o.games, half = 0.5 / n;
-  const double score = (wins + 0.5 * unfinished) / n;
-  const double p = std::clamp(score, half, 1 - half);
-  double variance = (wins * (1 - score) * (1 - score) + losses * score * score +
-                     unfinished * (0.5 - score) * (0.5 - score)) /
-                    n;
-  variance = std::max(variance, p * (1 - p) / n);  // never narrower than one game's weight
-  const double margin = 1.96 * std::sqrt(variance / n);
-  const double low = std::max(p - margin, half / 2), high = std::min(p + margin, 1 - half / 2);
+  // All or nothing: half a game goes the other way.
+  const double n = o.games;
+  double w = wins, l = losses;
+  if (w == n) w -= 0.5, l += 0.5;
+  if (l == n) l -= 0.5, w += 0.5;
+  const double p = (w + 0.5 * unfinished) / n;
+  const double variance =
+      (w * (1 - p) * (1 - p) + l * p * p + unfinished * (0.5 - p) * (0.5 - p)) / n;
+  const double margin = 1.96 * std::sqrt(variance / n), edge = 0.25 / n;
+  const double low = std::max(p - margin, edge), high = std::min(p + margin, 1 - edge);
   std::printf("plies %ld (%.1f a game); level %d decisions: slowest %.1f ms", st.plies,
               st.games ? double(st.plies) / st.games : 0.0, o.match[0],
               1e3 * st.slowest_at[std::clamp(o.match[0], 0, int(F::探索_レベル))]);
