@@ -1,6 +1,6 @@
 // Where the game's files are, found from the folder of its executable. In the build folder, or
 // a copy of it, the pictures and sounds are in assets/ and the sound library beside the
-// executable. An install puts the executable in bin/, the pictures and sounds in
+// executable. An install puts the executable in games/, the pictures and sounds in
 // share/luminak-shogi/ and the sound library in lib/luminak-shogi/ of one prefix, wherever that
 // prefix is.
 #pragma once

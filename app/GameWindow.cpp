@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -24,11 +25,13 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace {
 constexpr double kTwips = Surface::kTwipsPerPixel;
 constexpr Menu kTop = Menu::Count;  // parent of the menu bar's own menus
 constexpr double kControlFontPt = 9;
+constexpr double kMsPerSecond = 1000;
 // A message box is at least this wide, and wide enough for its title beside the title bar's
 // buttons, so that window managers show short titles ("終了", "成り") whole. Pixels.
 constexpr int kMinBoxWidth = 240;
@@ -124,6 +127,11 @@ QString start_folder() {
   return !docs.isEmpty() && QFileInfo(docs).isDir() ? docs : QDir::homePath();
 }
 
+// The answer of a box closed without a button.
+int closed_answer(int buttons) {
+  return (buttons & 7) == mb::OKOnly ? mb::OK : 2;
+}
+
 constexpr std::size_t at(Menu m) {
   return static_cast<std::size_t>(m);
 }
@@ -147,10 +155,38 @@ GameWindow::GameWindow(const QString& assets_dir, QWidget* parent)
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, &GameWindow::onTimer);
   SizeWindow(Form1::form_w, Form1::form_h);
+  QCoreApplication::instance()->installEventFilter(this);
 }
 
 GameWindow::~GameWindow() {
+  QCoreApplication::instance()->removeEventFilter(this);
   timer_.stop();
+}
+
+template <class Work>
+void GameWindow::handle(Work work) {
+  if (ended_) return;
+  ++busy_;
+  work();
+  if (busy_ == 1 && std::exchange(stalled_, false) && !ended_) dropPendingInput();
+  --busy_;
+}
+
+void GameWindow::run(void (Form1::*handler)()) {
+  handle([this, handler] { (form.*handler)(); });
+}
+
+// What the player did while a handler ran comes in now, and the filter drops it.
+void GameWindow::dropPendingInput() {
+  QCoreApplication::processEvents();
+}
+
+void GameWindow::load() {
+  run(&Form1::Form_Load);
+}
+
+void GameWindow::unload() {
+  handle([this] { form.Form_Unload(0); });
 }
 
 void GameWindow::buildMenus() {
@@ -170,7 +206,7 @@ void GameWindow::buildMenus() {
       menus[at(e.id)] = m;
       a = m->menuAction();
       bound_[at(e.id)] = true;
-      if (auto h = e.handler) connect(m, &QMenu::aboutToShow, this, [this, h] { (form.*h)(); });
+      if (auto h = e.handler) connect(m, &QMenu::aboutToShow, this, [this, h] { run(h); });
     } else {
       a = e.parent == kTop ? menuBar()->addAction(caption)
                            : menus[at(e.parent)]->addAction(caption);
@@ -180,7 +216,7 @@ void GameWindow::buildMenus() {
         connect(a, &QAction::triggered, this, [this, a, h] {
           // The game sets the check marks itself.
           if (a->isCheckable()) a->setChecked(!a->isChecked());
-          (form.*h)();
+          run(h);
         });
     }
     a->setObjectName(name);
@@ -213,14 +249,14 @@ void GameWindow::buildControls() {
         break;
       case Control::Command1: {
         auto* button = new QPushButton(caption, surface_);
-        connect(button, &QPushButton::clicked, this, [this, h] { (form.*h)(); });
+        connect(button, &QPushButton::clicked, this, [this, h] { run(h); });
         w = button;
         break;
       }
       case Control::Drive1: {
         auto* combo = new QComboBox(surface_);
         combo->addItems(volumes());
-        connect(combo, &QComboBox::activated, this, [this, h] { (form.*h)(); });
+        connect(combo, &QComboBox::activated, this, [this, h] { run(h); });
         w = combo;
         break;
       }
@@ -228,14 +264,14 @@ void GameWindow::buildControls() {
         // A double click (or Enter) enters a folder.
         auto* list = new QListWidget(surface_);
         connect(list, &QListWidget::itemActivated, this, [this, h](QListWidgetItem* item) {
-          if (SetPath(Control::Dir1, item->data(kPathRole).toString().toStdString())) (form.*h)();
+          if (SetPath(Control::Dir1, item->data(kPathRole).toString().toStdString())) run(h);
         });
         w = list;
         break;
       }
       case Control::File1: {
         auto* list = new QListWidget(surface_);
-        connect(list, &QListWidget::itemClicked, this, [this, h] { (form.*h)(); });
+        connect(list, &QListWidget::itemClicked, this, [this, h] { run(h); });
         w = list;
         break;
       }
@@ -314,7 +350,9 @@ void GameWindow::SetEnabled(Menu m, bool enabled) {
 // ---- Message boxes ---------------------------------------------------------------------------
 
 int GameWindow::MsgBox(const std::string& text, int buttons, const std::string& title) {
+  if (ended_) return closed_answer(buttons);
   surface_->flush();
+  if (busy_ > 0) dropPendingInput();  // a key pressed meanwhile does not answer the box
   QMessageBox box(this);
   box.setWindowTitle(qs(title));
   QString t = qs(text);
@@ -380,7 +418,7 @@ int GameWindow::MsgBox(const std::string& text, int buttons, const std::string& 
     case B::No:
       return mb::No;
     default:
-      return (buttons & 7) == mb::OKOnly ? mb::OK : 2;
+      return closed_answer(buttons);
   }
 }
 
@@ -396,16 +434,28 @@ bool GameWindow::TimerEnabled() {
 }
 
 void GameWindow::onTimer() {
-  form.Timer1_Timer();
+  run(&Form1::Timer1_Timer);
 }
 
 double GameWindow::Seconds() {
   return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
+// The window repaints and the clock runs meanwhile; what the player does is dropped.
 void GameWindow::Sleep(double seconds) {
   surface_->flush();
-  if (seconds > 0) QThread::msleep(static_cast<unsigned long>(std::lround(seconds * 1000)));
+  if (ended_ || seconds <= 0) return;
+  stalled_ = true;
+  QEventLoop wait;
+  QTimer::singleShot(static_cast<int>(std::lround(seconds * kMsPerSecond)), Qt::PreciseTimer, &wait,
+                     &QEventLoop::quit);
+  wait.exec();
+}
+
+void GameWindow::KeepAlive() {
+  if (ended_) return;
+  stalled_ = true;
+  QCoreApplication::processEvents();
 }
 
 // ---- Placement -------------------------------------------------------------------------------
@@ -431,6 +481,10 @@ void GameWindow::End() {
   ended_ = true;
   timer_.stop();
   hide();
+  if (busy_ > 1) {  // from a wait, a message box or the computer's turn
+    if (end_inside_work_) end_inside_work_();
+    return;
+  }
   // Before the event loop runs (during Form_Load) main sees ended() instead.
   if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
@@ -522,7 +576,7 @@ std::string GameWindow::Path(Control c) {
 // ---- Events ----------------------------------------------------------------------------------
 
 void GameWindow::closeEvent(QCloseEvent* event) {
-  if (!ended_) form.Form_Unload(0);
+  unload();
   event->accept();
 }
 
@@ -535,9 +589,6 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
   }
   int key = 0;
   switch (event->key()) {
-    case Qt::Key_Escape:
-      key = 27;
-      break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       key = 13;
@@ -556,12 +607,25 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
     return;
   }
-  form.Form_KeyPress(key);
+  handle([this, key] { form.Form_KeyPress(key); });
+}
+
+bool GameWindow::eventFilter(QObject* target, QEvent* event) {
+  const bool input = event->isInputEvent() || event->type() == QEvent::InputMethod;
+  if (!input || !target->isWidgetType() || static_cast<QWidget*>(target)->window() != this)
+    return false;
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    handle([this] { form.Form_KeyPress(Form1::key_esc); });
+    return true;
+  }
+  return busy_ > 0;
 }
 
 void GameWindow::onMouseDown(int button, int shift, double x, double y) {
   // The game is played with the left and right buttons; a middle click could leave a piece
   // unpromoted where it must promote.
   if (button != Form1::button_hidari && button != Form1::button_migi) return;
-  form.Form_MouseDown(static_cast<Int>(button), static_cast<Int>(shift), x, y);
+  handle(
+      [=, this] { form.Form_MouseDown(static_cast<Int>(button), static_cast<Int>(shift), x, y); });
 }

@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/PictureStore.h"
 #include "app/Surface.h"
@@ -34,8 +36,16 @@ class GameWindow : public QMainWindow, public Window {
   QAction* action(Menu m) const { return actions_[static_cast<std::size_t>(m)]; }
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
   QTimer& timer() { return timer_; }
+  // Form_Load, as any of the game's handlers runs.
+  void load();
+  // Form_Unload, as when the window is closed.
+  void unload();
   // True once the game has ended the program.
   bool ended() const { return ended_; }
+  // What stops the program when the game ends in the middle of its own work (a wait, a message
+  // box, the computer's turn): nothing more of that work may be done. Without it the work runs
+  // on without waits or boxes.
+  void setEndInsideWork(std::function<void()> stop) { end_inside_work_ = std::move(stop); }
 
   // ---- Window ----------------------------------------------------------------------------
   void SetBackColor(int qbcolor) override;
@@ -54,6 +64,7 @@ class GameWindow : public QMainWindow, public Window {
   bool TimerEnabled() override;
   double Seconds() override;
   void Sleep(double seconds) override;
+  void KeepAlive() override;
   Placement GetPlacement() override;
   void MoveWindow(double left, double top) override;
   void SizeWindow(double width, double height) override;
@@ -67,6 +78,9 @@ class GameWindow : public QMainWindow, public Window {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Esc ends the game from any control of the window. While the game works, the player's
+  // clicks, keys and menu choices aimed at the window are dropped.
+  bool eventFilter(QObject* target, QEvent* event) override;
 
  private slots:
   // Timer1's tick, every 100 ms while the game has the timer on.
@@ -77,11 +91,19 @@ class GameWindow : public QMainWindow, public Window {
   void buildControls();
   void onMouseDown(int button, int shift, double x, double y);
   void updateEnabled(Menu m);
+  // Runs one of the game's handlers; input that came while it waited is dropped after it.
+  template <class Work>
+  void handle(Work work);
+  void run(void (Form1::*handler)());
+  void dropPendingInput();
 
   PictureStore store_;
   Surface* surface_ = nullptr;
   QTimer timer_;
   bool ended_ = false;
+  int busy_ = 0;          // handlers running, one inside the other
+  bool stalled_ = false;  // the running handler waited or kept the window alive
+  std::function<void()> end_inside_work_;
   std::array<QAction*, static_cast<std::size_t>(Menu::Count)> actions_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> wanted_enabled_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> bound_{};

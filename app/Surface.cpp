@@ -234,6 +234,9 @@ QRect Surface::draw(const DrawOp& op) {
       QPainter& p = painter();
       const QPointF at = QPointF(origin_) + QPointF(op.x1 * k_, op.y1 * k_ + kEmAscent * em);
       p.setFont(f);
+      // Nothing of a text, its ring included, lies left of or above its corner: painting the
+      // cells it was printed into erases all of it.
+      p.setClipRect(QRect(devicePoint(op.x1, op.y1), backing_.size()));
       if (op.colour != kOutlineColour) {
         p.setPen(qb_color(kOutlineColour));
         const double r = std::max(1.0, kOutlineEm * em);
@@ -241,6 +244,7 @@ QRect Surface::draw(const DrawOp& op) {
       }
       p.setPen(qb_color(op.colour));
       p.drawText(at, op.text);
+      p.setClipping(false);
       const QRectF& b = op.bounds;
       return deviceRect(b.left(), b.top(), b.right(), b.bottom());
     }

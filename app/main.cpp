@@ -1,9 +1,12 @@
 // Vexa ルミナーク将棋: the desktop game.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
+#include "app/EndSignals.h"
 #include "app/FirstFrame.h"
 #include "app/GameFiles.h"
 #include "app/GameWindow.h"
@@ -28,12 +31,19 @@ int main(int argc, char** argv) {
 
   const GameFiles files = GameFiles::find(QCoreApplication::applicationDirPath());
   if (!check_pictures(files)) return 1;
+  EndSignals ending;  // caught before the sound library starts SDL
   DynamicSound sound(files.sound_library.toStdString());
   auto window = std::make_unique<GameWindow>(files.assets);
   window->form.ds = &sound;
   window->form.sound_folder = files.sounds().toStdString();
   window->form.settings_path = files.settings_path().toStdString();
-  window->form.Form_Load();
+  // The game has freed its sounds and every file it writes is whole: it stops where it is.
+  window->setEndInsideWork([] {
+    std::fflush(nullptr);
+    std::_Exit(0);
+  });
+  QObject::connect(&ending, &EndSignals::asked, window.get(), &GameWindow::unload);
+  window->load();
   if (window->ended()) return 0;
   window->show();
   if (boxes) return save_first_frame(*window, files, args.value(first_frame), *boxes);

@@ -71,10 +71,7 @@ void empty_square(F& f, const LowerHand& hand, Int X, Int Y, double& score) {
   if (hand.lance && Y > kLanceSkewerRow && f.ban[X][Y - 1] > kLanceFront && (sm > 0 || sc == 0)) {
     for (Int y = Y - 2; y >= 1; --y) {
       if (f.ban[X][y] == F::kara) continue;
-      if (f.ban[X][y] > kLanceFront) {
-        score -= kLanceDrop;
-        score -= f.ban[X][y] / kLanceDropShare;
-      }
+      if (f.ban[X][y] > kLanceFront) score += -kLanceDrop - f.ban[X][y] / kLanceDropShare;
       break;
     }
   }
@@ -123,18 +120,13 @@ void upper_piece(F& f, const LowerHand& hand, Int X, Int Y, Int c, double& score
   const Int a = value(f.man_kougeki[X][Y]);
   const bool attacker_free = f.kugi_man[ax][ay] == 0;
   if (f.com_mamori[X][Y] == F::com_ou && (sm > 1 || c > a)) score -= kKingOnlyGuard;
-  if (attacker_free && a < c) {
-    score -= c;
-    score += a;
-  }
+  if (attacker_free && a < c) score += -c + a;
   if (sc > 0) {
     if (attacker_free) {
       if (sm > sc && f.com_mamori[X][Y] >= a) score -= c;
       if (Y <= kCampRows && sc == sm && f.ban[X][Y + 1] != F::kara &&
-          f.調査_自守駒MAN_直進駒(X, Y + 1) == F::ari) {
-        score -= c;
-        score -= value(f.man_kougeki[X][Y + 1]);
-      }
+          f.調査_自守駒MAN_直進駒(X, Y + 1) == F::ari)
+        score += -c - value(f.man_kougeki[X][Y + 1]);
     }
   } else {
     score -= c;

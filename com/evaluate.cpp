@@ -1,5 +1,6 @@
 // 盤評価: the score of one candidate of the computer, its terms added in a fixed order, and
-// the small scans those terms use.
+// the small scans those terms use. A term of several parts ("-c + a") is worked out whole and
+// then added: doubles summed in another order may differ in the last bit, and break a tie.
 #include "com/ComTerms.h"
 
 namespace {
@@ -91,10 +92,7 @@ double Form1::盤評価(Int target, Int PC, Int X, Int Y, Int X2, Int Y2) {
         score -= PC;
     }
     const Int attacker = man_kougeki[X2][Y2];
-    if (value(attacker) < PC) {
-      score += value(attacker);
-      score -= PC;
-    }
+    if (value(attacker) < PC) score += value(attacker) - PC;
     if (attacker == man_ou && Y2 < ky) score += PC;
   } else if (drop) {
     score -= PC + kUnguardedDropLoss;

@@ -87,6 +87,7 @@ void Form1::描画_棋譜読込み部分消去() {
   描画_桝_数値();
   for (Int c = kHeaderFirstTile; c <= kHeaderLastTile; ++c) 描画_絵(haikei, c, kHeaderRow);
   for (Int x = 1; x <= ban_max; ++x) 描画_桝輪郭(iro_haikei, x, ban_max);
+  描画_桝輪郭(iro_haikei, mochi_man_x, ban_max);  // the lower hand's last slot ends on that row too
 }
 
 void Form1::KIFU_WRITE_Click() {
@@ -169,7 +170,8 @@ void Form1::File1_Click() {
     return;
   }
   try {
-    読込_棋譜(in);
+    const std::string refusal = 読込_棋譜(in);
+    if (!refusal.empty()) win.MsgBox(refusal + "\r\r" + path.string(), mb::OKOnly, kReadTitle);
   } catch (const std::bad_alloc&) {
     kifu_in = nullptr;
     初期設定();

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <istream>
+#include <iterator>
+#include <optional>
 #include <streambuf>
+#include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "shell/Encoding.h"
 #include "shell/Form1.h"
@@ -15,9 +19,26 @@ using F = Form1;
 
 enum class Field { Board, Hand, Flag, Time };
 constexpr size_t kBoardWidth = 4, kFlagWidth = 1, kTimeWidth = 5;
-size_t width(Field f) {
+constexpr size_t width(Field f) {
   return f == Field::Board ? kBoardWidth : f == Field::Time ? kTimeWidth : kFlagWidth;
 }
+
+// The fields of a move line, kind by kind, as each_field below visits them.
+struct Run {
+  Field field;
+  int count;
+};
+constexpr int kSquares = F::ban_max * F::ban_max, kHandFields = 2 * F::mochi_max;
+constexpr Run kLine[] = {{Field::Board, kSquares},
+                         {Field::Hand, kHandFields},
+                         {Field::Flag, 2 * kSquares + kHandFields},
+                         {Field::Time, 4}};
+constexpr size_t line_width() {
+  size_t w = 0;
+  for (const Run& r : kLine) w += width(r.field) * static_cast<size_t>(r.count);
+  return w;
+}
+constexpr size_t kMoveLine = line_width();
 
 // Every field of snapshot n in the order of the line: the board column by column, the hands
 // kind by kind (lower, then upper), the seal flags square by square and kind by kind, then the
@@ -45,15 +66,14 @@ void each_field(F& f, long n, Visit&& visit) {
   visit(Field::Time, f.kifu_jikan_com_ato[n]);
 }
 
-// The codes a square may hold; anything else reads as an empty square.
+// The codes a square may hold, besides the empty square.
 constexpr Int kPieces[] = {F::com_hu,       F::com_hu_nari,  F::com_kyou,      F::com_kyou_nari,
                            F::com_kei,      F::com_kei_nari, F::com_gin,       F::com_gin_nari,
                            F::com_kin,      F::com_kaku,     F::com_kaku_nari, F::com_sya,
                            F::com_sya_nari, F::com_ou};
-long square_code(long code) {
-  for (Int p : kPieces)
-    if (code == p || code == -p) return code;
-  return F::kara;
+bool is_square_code(long code) {
+  return code == F::kara || std::any_of(std::begin(kPieces), std::end(kPieces),
+                                        [&](Int p) { return code == p || code == -p; });
 }
 
 // A hand count is one character: 0 to 9 as digits, 10 to 35 as the letters A to Z.
@@ -67,8 +87,10 @@ std::string right_aligned(long value, size_t columns) {
 
 std::string field_text(Field f, double value) {
   switch (f) {
-    case Field::Board:
-      return right_aligned(square_code(static_cast<long>(value)), kBoardWidth);
+    case Field::Board: {
+      const long code = static_cast<long>(value);
+      return right_aligned(is_square_code(code) ? code : F::kara, kBoardWidth);
+    }
     case Field::Hand: {
       const long c = std::clamp(static_cast<long>(value), 0L, kHandMax);
       return std::string(1, static_cast<char>(c < kDigits ? '0' + c : 'A' + (c - kDigits)));
@@ -82,44 +104,61 @@ std::string field_text(Field f, double value) {
   return "";
 }
 
-// The numeric value of a field: leading blanks skipped, a sign, digits; 0 when there are none.
-long numeric_value(std::string_view text) {
+// A number as the record writes it: blanks, then digits after an optional minus sign; blanks
+// alone are 0. Nothing for any other text.
+std::optional<long> number(std::string_view text) {
   size_t i = text.find_first_not_of(' ');
   if (i == std::string_view::npos) return 0;
   const bool negative = text[i] == '-';
-  if (text[i] == '-' || text[i] == '+') ++i;
+  if (negative && ++i == text.size()) return std::nullopt;
   long v = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) v = v * 10 + (text[i] - '0');
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    v = v * 10 + (text[i] - '0');
+  }
   return negative ? -v : v;
 }
 
-long field_value(Field f, std::string_view text) {
+// The value of a field's text (shorter than the field at the end of a short line, empty past
+// it), or nothing when no record holds that text there.
+std::optional<long> field_value(Field f, std::string_view text) {
   switch (f) {
-    case Field::Board:
-      return square_code(numeric_value(text));
+    case Field::Board: {
+      const std::optional<long> code = number(text);
+      if (code && is_square_code(*code)) return code;
+      return std::nullopt;
+    }
     case Field::Hand: {
       const char c = text.empty() ? ' ' : text[0];
       if (c >= 'A' && c <= 'Z') return kDigits + (c - 'A');
-      if (c >= 'a' && c <= 'z') return kDigits + (c - 'a');
-      return std::clamp(numeric_value(text), 0L, kHandMax);
+      return number(text);
     }
     case Field::Flag:
-      return std::clamp(numeric_value(text), static_cast<long>(F::nasi), static_cast<long>(F::ari));
+      if (const std::optional<long> v = number(text))
+        return std::clamp(*v, static_cast<long>(F::nasi), static_cast<long>(F::ari));
+      return std::nullopt;
     case Field::Time:
-      return std::max(numeric_value(text), 0L);
+      if (const std::optional<long> v = number(text)) return std::max(*v, 0L);
+      return std::nullopt;
   }
-  return 0;
+  return std::nullopt;
 }
 
-constexpr const char* kLineEnd = "\r\n";
-// Bytes kept of a line read; the rest of a longer line is skipped.
-constexpr size_t kLineLimit = 4096;
+// The text of a field of kind f at column p of a line: shorter at the end of a short line,
+// empty past it.
+std::string_view field_at(std::string_view line, size_t p, Field f) {
+  return p < line.size() ? line.substr(p, width(f)) : std::string_view();
+}
 
-// A header text on one line of the file.
-std::string header_line(std::string text) {
-  std::replace(text.begin(), text.end(), '\r', ' ');
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  return sjis::from_utf8(text) + kLineEnd;
+// A move line of a record: no longer than the record's line, and as far as it goes every
+// field one the record may hold. Missing fields read as 0.
+bool is_move_line(std::string_view line) {
+  if (line.size() > kMoveLine) return false;
+  size_t p = 0;
+  for (const Run& r : kLine)
+    for (int i = 0; i < r.count; ++i, p += width(r.field))
+      if (!field_value(r.field, field_at(line, p, r.field))) return false;
+  return true;
 }
 
 // Where the headers are printed: the title left of the lower player's name under the board,
@@ -134,6 +173,97 @@ constexpr Int kHeaderSize = 12;
 // A header of this many characters starts this many columns right of the grid's origin; each
 // five characters more start one column further left.
 constexpr double kHeaderChars = 13, kHeaderColumns = 3, kCharsPerColumn = 5;
+
+constexpr const char* kLineEnd = "\r\n";
+constexpr size_t kLineEndBytes = 2;
+constexpr size_t kHeaderBytes = 4096;  // the longest header line
+constexpr size_t kHeaderLines = std::size(kHeaders);
+constexpr long kMovesMax = 100000;  // far beyond any game played
+// No record is larger: its headers and its move lines at their longest.
+constexpr std::streamoff kFileMax =
+    kHeaderLines * (kHeaderBytes + kLineEndBytes) + kMovesMax * (kMoveLine + kLineEndBytes);
+
+bool is_control(char c) {
+  constexpr unsigned char kFirstPrintable = 0x20, kDelete = 0x7F;
+  const auto b = static_cast<unsigned char>(c);
+  return b < kFirstPrintable || b == kDelete;
+}
+
+// Every byte that does not continue a UTF-8 sequence starts a character.
+bool starts_char(char c) {
+  constexpr unsigned char kTopBits = 0xC0, kContinuation = 0x80;
+  return (static_cast<unsigned char>(c) & kTopBits) != kContinuation;
+}
+
+// A header line of a record is text: no control characters, Shift-JIS or UTF-8.
+bool is_header_line(std::string_view line) {
+  return line.size() <= kHeaderBytes && std::none_of(line.begin(), line.end(), is_control) &&
+         (sjis::to_utf8(line) || sjis::is_utf8(line));
+}
+
+// A header text as one line of the file: control characters become blanks, and no more
+// characters are kept than a header line holds in Shift-JIS, two bytes at most each.
+std::string header_line(std::string text) {
+  std::replace_if(text.begin(), text.end(), is_control, ' ');
+  constexpr size_t kHeaderCharsMax = kHeaderBytes / 2;
+  size_t kept = 0;
+  for (size_t chars = 0; kept < text.size(); ++kept)
+    if (starts_char(text[kept]) && chars++ == kHeaderCharsMax) break;
+  text.resize(kept);
+  return sjis::from_utf8(text) + kLineEnd;
+}
+
+// Bytes left to read, or 0 when the stream cannot tell.
+std::streamoff bytes_left(std::istream& in) {
+  std::streambuf* b = in.rdbuf();
+  const std::streamoff here = b->pubseekoff(0, std::ios::cur, std::ios::in);
+  const std::streamoff end = b->pubseekoff(0, std::ios::end, std::ios::in);
+  if (here < 0 || end < 0) return 0;
+  b->pubseekpos(here, std::ios::in);
+  return end - here;
+}
+
+// A record file's text, read whole and judged line by line before the game gives way to it.
+struct RecordText {
+  std::string headers[kHeaderLines];
+  std::vector<std::string> moves;
+  std::string refusal;  // why the file is no record, or ""
+};
+
+RecordText read_text(F& f, std::istream& in) {
+  RecordText file;
+  const std::string too_large =
+      "棋譜ﾌｧｲﾙが大きすぎて読み込めません (" + std::to_string(kMovesMax) + "手まで)";
+  if (bytes_left(in) > kFileMax) {
+    file.refusal = too_large;
+    return file;
+  }
+  long line_no = 0;
+  auto not_a_record = [&] {
+    file.refusal = "棋譜ﾌｧｲﾙではありません (" + std::to_string(line_no) + "行目)";
+  };
+  f.kifu_in = &in;
+  f.kifu_gyou.clear();
+  for (std::string& h : file.headers) {
+    if (file.refusal.empty() && f.読込_棋譜ファイル(f.kifu_gyou) == F::ari) {
+      ++line_no;
+      if (!is_header_line(f.kifu_gyou)) not_a_record();
+    }
+    h = f.kifu_gyou;  // a missing line shows the last one again
+  }
+  while (file.refusal.empty() && f.読込_棋譜ファイル(f.kifu_gyou) == F::ari) {
+    ++line_no;
+    if (static_cast<long>(file.moves.size()) == kMovesMax) {
+      file.refusal = too_large;
+    } else if (!is_move_line(f.kifu_gyou)) {
+      not_a_record();
+    } else {
+      file.moves.push_back(f.kifu_gyou);
+    }
+  }
+  f.kifu_in = nullptr;
+  return file;
+}
 
 }  // namespace
 
@@ -152,36 +282,34 @@ std::string Form1::変換_棋譜ファイル() {
   return file;
 }
 
-void Form1::読込_棋譜(std::istream& in) {
+std::string Form1::読込_棋譜(std::istream& in) {
+  const RecordText file = read_text(*this, in);
+  if (!file.refusal.empty()) return file.refusal;
+
   初期設定();
   kifu_mode = ari;
-  long n = 0;
-  kifu_in = &in;
-  kifu_gyou.clear();
-  for (const Header& h : kHeaders) {
-    読込_棋譜ファイル(kifu_gyou);  // a missing line shows the last one again
-    const std::string text = sjis::to_display(kifu_gyou);
+  for (size_t i = 0; i < kHeaderLines; ++i) {
+    const Header& h = kHeaders[i];
+    const std::string text = sjis::to_display(file.headers[i]);
     win.PrintText(取得_棋譜のX座標(text) - h.left_shift, h.top, text, kHeaderSize, font_bold,
                   h.colour);
   }
-  while (読込_棋譜ファイル(kifu_gyou) == ari) {
-    ++n;
-    記録_確保(n);
+  const long n = static_cast<long>(file.moves.size());
+  記録_確保(n);
+  for (long i = 1; i <= n; ++i) {
     size_t p = 0;
-    const std::string_view line = kifu_gyou;
-    each_field(*this, n, [&](Field f, auto& value) {
-      const std::string_view text = p < line.size() ? line.substr(p, width(f)) : "";
-      value = static_cast<std::remove_reference_t<decltype(value)>>(field_value(f, text));
+    each_field(*this, i, [&](Field f, auto& value) {
+      value = static_cast<std::remove_reference_t<decltype(value)>>(
+          *field_value(f, field_at(file.moves[i - 1], p, f)));
       p += width(f);
     });
   }
-  kifu_in = nullptr;
   kifu_tesuu = 0;
   tesuu = 0;
   kifu_saigo = n;
   if (n == 0) {
     win.MsgBox("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", mb::OKOnly, "棋譜");
-    return;
+    return "";
   }
   win.MsgBox(" 読み込みました", mb::OKOnly, "棋譜");
   win.MsgBox("棋譜を '進 'で進めて下さい", mb::OKOnly, "棋譜");
@@ -191,6 +319,7 @@ void Form1::読込_棋譜(std::istream& in) {
   man_te = first >= com_hu ? te_gote : te_sente;
   com_te = static_cast<Int>(-man_te);
   teban = te_sente;
+  return "";
 }
 
 // The next line of the record file; a line ends at CR LF, CR or LF.
@@ -204,7 +333,7 @@ Int Form1::読込_棋譜ファイル(std::string& buffer) {
   for (; !Traits::eq_int_type(c, Traits::eof()); c = in->sbumpc()) {
     const char ch = Traits::to_char_type(c);
     if (ch == '\r' || ch == '\n') break;
-    if (line.size() < kLineLimit) line += ch;
+    if (line.size() <= kHeaderBytes) line += ch;  // a byte more tells a longer line
   }
   if (Traits::to_char_type(c) == '\r' &&
       Traits::eq_int_type(in->sgetc(), Traits::to_int_type('\n')))
@@ -214,10 +343,7 @@ Int Form1::読込_棋譜ファイル(std::string& buffer) {
 }
 
 double Form1::取得_棋譜のX座標(const std::string& text) {
-  // Characters, not bytes: every byte that does not continue a UTF-8 sequence starts one.
-  const auto chars = std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  });
+  const auto chars = std::count_if(text.begin(), text.end(), starts_char);  // not bytes
   return ban_x0 +
          masu_w * ((kHeaderChars - static_cast<double>(chars)) / kCharsPerColumn + kHeaderColumns);
 }

@@ -7,7 +7,12 @@
 
 namespace {
 constexpr const char* kRefused = "できません";
+
+// Snapshot n is one the record holds.
+bool held(const Form1& f, long n) {
+  return n >= 0 && static_cast<size_t>(n) < f.kifu_ban.size();
 }
+}  // namespace
 
 void Form1::AFTER_Click() {
   描画_可視(false, false, false);
@@ -18,7 +23,7 @@ void Form1::AFTER_Click() {
     return;
   }
   modori_chuu = ari;
-  if (kifu_tesuu >= kifu_saigo) {
+  if (kifu_tesuu >= kifu_saigo || !held(*this, kifu_tesuu + 1)) {
     if (kifu_mode == ari) {
       win.MsgBox("終わり", mb::OKOnly, "進む");
     } else {
@@ -45,7 +50,7 @@ void Form1::REPLAY_Click() {
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
   modori_chuu = ari;
-  if (kifu_tesuu < 1) {
+  if (kifu_tesuu < 1 || !held(*this, kifu_tesuu - 1)) {
     ds->dsPlay(snd_kinsi);
     win.MsgBox(kRefused, mb::OKOnly, "戻る");
     return;
@@ -78,6 +83,7 @@ void Form1::REVERSE_Click() {
     return;
   }
   hanten = ari;
+  sentaku = 0;
   COM_MAN_入替処理();
   // The seals turn round with their pieces, and each hand keeps its own total.
   Int sealed_man[10][10], sealed_com[10][10];
@@ -111,8 +117,10 @@ void Form1::手番_交代() {
   描画_手数(tesuu);
 }
 
-// Snapshot n on the board with both clocks at the given times.
+// Snapshot n on the board with both clocks at the given times; a piece selected in the
+// position before is no longer selected.
 void Form1::記録_局面表示(long n, Single com_seconds, Single man_seconds) {
+  sentaku = 0;
   記録_局面復元(n);
   jikan_com = com_seconds;
   描画_所有時間(com_te, jikan_com);

@@ -8,7 +8,8 @@ packages=(
   qt6-base-dev libgl-dev libsdl2-dev fonts-noto-cjk  # the game and its sound library
   libgtest-dev libbenchmark-dev                      # tests and benchmarks
   clang libclang-rt-14-dev                           # fuzzing the record loader
-  desktop-file-utils appstream                       # checks of the Debian package
+  clang-format                                       # the format check
+  desktop-file-utils appstream lintian               # checks of the Debian package
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 dir=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMINAK_FUZZ=ON \
-  -DLUMINAK_APP=OFF -DLUMINAK_TESTS=OFF -DLUMINAK_BENCH=OFF >/dev/null
+  -DLUMINAK_APP=OFF -DLUMINAK_TESTS=OFF -DLUMINAK_BENCH=OFF -DLUMINAK_WERROR=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target kifu_fuzz
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT

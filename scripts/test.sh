@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds the game and runs every test. Pass --sanitize to build with AddressSanitizer and UBSan.
+# Builds the game, warnings failing the build, and runs every test. Pass --sanitize to build
+# with AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 dir=build-test
-flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMINAK_WERROR=ON)
 if [[ "${1:-}" == "--sanitize" ]]; then
   dir=build-asan
-  flags=(-DCMAKE_BUILD_TYPE=Debug -DLUMINAK_SANITIZE=ON -DLUMINAK_BENCH=OFF)
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DLUMINAK_SANITIZE=ON -DLUMINAK_BENCH=OFF -DLUMINAK_WERROR=ON)
   export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi

@@ -398,7 +398,8 @@ class Form1 {
   void Dir1_Change();
   void File1_Click();
   std::string 変換_棋譜ファイル();
-  void 読込_棋譜(std::istream& in);
+  // "" once loaded; otherwise why the file is refused, the game left as it was.
+  std::string 読込_棋譜(std::istream& in);
   Int 読込_棋譜ファイル(std::string& buffer);
   double 取得_棋譜のX座標(const std::string& text);
   void AFTER_Click();

@@ -36,7 +36,7 @@ constexpr Size kMagic{2970, 2460};
 constexpr Size kMarker{480, 480};
 // The side-to-move icons are mostly transparent: each badge stands where it hides nothing.
 constexpr Size kUpperIcon{540, 330};
-constexpr Size kLowerIcon{540, 570};
+constexpr Size kLowerIcon{540, 930};
 // The spell's star reaches over the square's upper-left part.
 constexpr Size kStar{700, 800};
 }  // namespace

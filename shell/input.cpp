@@ -15,6 +15,17 @@ const Int kComHandFirstRow = board::com_hand_row(Form1::mochi_max),
           kComHandLastRow = board::com_hand_row(1);
 constexpr double kFarOff = 99;  // any cell this far off the board is simply off it
 
+// The selected piece still stands on its square, or its kind is still in its hand: a step
+// through the record or a handicap may have taken it away since it was selected.
+bool selection_holds(const Form1& f) {
+  const Int* const sk = f.sentaku_koma;
+  const Int x = sk[kFromX], y = sk[kFromY];
+  if (board::on_board(x, y)) return f.ban[x][y] == sk[kPiece];
+  const Int kind = board::hand_kind(x, y);
+  if (!board::is_hand_column(x) || !board::is_hand_kind(kind)) return false;
+  return (x == Form1::mochi_man_x ? f.mochi_man : f.mochi_com)[kind] > 0;
+}
+
 // The cell under a mouse position, counted from the grid's origin.
 Int 桝番号(double twips, double cell) {
   return static_cast<Int>(std::clamp(std::floor(twips / cell), -kFarOff, kFarOff));
@@ -118,7 +129,7 @@ void Form1::クリック_移動(Int button, Int X, Int Y) {
     描画_桝輪郭(iro_aka, X, Y);
     return;
   }
-  if (移動チェック(sk[kFromX], sk[kFromY], X, Y, sk[kPiece]) == nasi) {
+  if (!selection_holds(*this) || 移動チェック(sk[kFromX], sk[kFromY], X, Y, sk[kPiece]) == nasi) {
     ds->dsPlay(snd_kinsi);
     sentaku = 0;
     描画_将棋盤桝();

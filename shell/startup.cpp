@@ -1,4 +1,6 @@
 // Start-up, a fresh game, the two-person start and shutdown.
+#include <algorithm>
+
 #include "shell/Form1.h"
 
 namespace {
@@ -132,21 +134,22 @@ void Form1::START_Click() {
   modori_chuu = nasi;
 }
 
-// Both starts against the computer share their opening: a finished game gives way to a fresh
-// one, the record reader's area is cleared and the level and squares are drawn.
+// Both starts against the computer share their opening: the record reader's area is cleared,
+// the level and squares are drawn, and play goes on from the position shown. The record ends
+// there, or at its latest snapshot when the position shown (just played) is not yet in it.
 void Form1::対局_COM準備() {
   描画_棋譜読込み部分消去();
   描画_レベル(level);
   描画_将棋盤桝();
+  sentaku = 0;
+  taikyoku_mode = mode_com;
+  kifu_mode = nasi;
+  kifu_saigo = std::min(tesuu, kifu_saigo);
 }
 
 void Form1::SENTE_Click() {
   if (shouri_te != te_nasi) 初期設定();
   対局_COM準備();
-  sentaku = 0;
-  taikyoku_mode = mode_com;
-  kifu_mode = nasi;
-  kifu_saigo = tesuu;
   消去_全_アイコン();
   kaisi_jikoku = static_cast<Single>(win.Seconds());
   win.SetTimerEnabled(true);
@@ -170,10 +173,6 @@ void Form1::GOTE_Click() {
   消去_全_アイコン();
   対局_COM準備();
   win.SetTimerEnabled(true);
-  sentaku = 0;
-  taikyoku_mode = mode_com;
-  kifu_mode = nasi;
-  kifu_saigo = tesuu;
   音楽_切替(snd_sentou);
   if (teban == te_nasi || tesuu == 0) {
     man_te = te_gote;

@@ -127,6 +127,9 @@ extern "C" {
 int32_t dsInitialize(int32_t) {
   Library& lib = library();
   std::lock_guard guard(lib.mutex);
+  // SDL's audio brings its event queue, which would take SIGINT and SIGTERM for a quit event
+  // that no one reads: the program keeps its signals.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   auto d = std::make_unique<Device>();
   SDL_AudioSpec want{}, got{};

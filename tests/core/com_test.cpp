@@ -159,6 +159,28 @@ TEST_F(Com, TiesGoToTheFirstMoveInLoopOrder) {
   EXPECT_TRUE(m.x < 5 || (m.x == 5 && m.x2 <= 5)) << m.x << "," << m.y << " to " << m.x2;
 }
 
+// The silver (3,5) and the pawn (4,3) both reach (4,4) scoring -29.9 term by term: the
+// silver's -30 (a rook hangs) comes after a fork's 0.1, the pawn's before its approach's 0.1.
+// Added whole, the terms tie and the silver, found first, is played.
+TEST_F(Com, TermsAddedInTheirOrderTieExactly) {
+  load(
+      ". . . . . . s n l\n"
+      ". . . . g k . b .\n"
+      ". . . p p p p p p\n"
+      "l g p . . r* . . .\n"
+      "p p s n R N S P P\n"
+      ". . . . . P P . L\n"
+      "P P P P P . . . .\n"
+      ". B . S . . G . .\n"
+      "L N . G K . . . .\n"
+      "hands: /\n",
+      2);
+  g->詰めかCOM();
+  const Move silver{3, 5, 4, 4, F::com_gin, F::com_gin};
+  ASSERT_EQ(score(silver), score({4, 3, 4, 4, F::com_hu, F::com_hu}));
+  EXPECT_EQ(best(), silver);
+}
+
 TEST_F(Com, LevelsCutTheEvaluationShort) {
   // A silver takes an unguarded lower piece.
   load(
@@ -244,6 +266,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Promotion{F::com_hu, 5, 8, 9, true}, Promotion{F::com_kyou, 5, 5, 9, true},
                       Promotion{F::com_kyou, 5, 5, 8, false}, Promotion{F::com_gin, 5, 6, 7, false},
                       Promotion{F::com_sya, 5, 4, 8, true}, Promotion{F::com_kaku, 9, 4, 8, true}));
+
+// Taking the king scores the same promoted or not: the silver is played as it is, the pawn
+// promoted.
+TEST_F(Com, APromotionThatScoresNoMoreIsDeclinedButByAPawn) {
+  for (const Move take :
+       {Move{4, 6, 5, 7, F::com_gin, F::com_gin}, Move{5, 6, 5, 7, F::com_hu, F::com_hu_nari}}) {
+    g.clear_board();
+    g->ban[1][1] = F::com_ou;
+    g->ban[5][7] = F::man_ou;
+    g->ban[take.x][take.y] = take.before;
+    const Int promoted = static_cast<Int>(take.before + 1);
+    ASSERT_EQ(score({take.x, take.y, 5, 7, take.before, take.before}),
+              score({take.x, take.y, 5, 7, take.before, promoted}));
+    EXPECT_EQ(best(), take);
+  }
+}
 
 TEST_F(Com, AThreatenedPieceMovesAway) {
   // The upper rook stands before a lower pawn that a gold guards.

@@ -1,10 +1,13 @@
 // The computer's whole turn as the player sees and hears it, and the two starts against it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
+#include "shell/BoardTerms.h"
 #include "support/Game.h"
 #include "support/PositionText.h"
+#include "support/Seen.h"
 
 namespace {
 
@@ -135,6 +138,50 @@ TEST_F(ComTurn, WithoutMusicOnlyTheSpellItselfIsSeenAndHeard) {
   EXPECT_EQ(seals, 1);
   EXPECT_EQ(g->huu_com[5][1], F::nasi) << "the player's spell is spent";
   EXPECT_EQ(g->kifu_tesuu, 1) << "the move is recorded";
+}
+
+// The computer's move, from the board and from its hand, as the player sees it: the piece
+// blinks where it comes from, its notation stands left of the board in white, nothing else on
+// the board changes; the record keeps both clocks around the move.
+TEST_F(ComTurn, ItsMoveBlinksAtItsOriginAndIsNotedAndTimed) {
+  for (const bool from_hand : {false, true}) {
+    computer_to_move(kQuiet);
+    if (from_hand) {  // the king is sealed: the gold can only come from the hand
+      g->ban[4][2] = F::kara;
+      g->mochi_com[5] = g->mochi_com_kei = 1;
+    }
+    g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+    g->jikan_man = 30;
+    g->jikan_com = 40;
+    Int before[10][10];
+    std::memcpy(before, g->ban, sizeof before);
+    const Int in_hand = g->mochi_com_kei;
+    const Seen s(g.w);
+    g->com_ban();
+    std::vector<std::pair<int, int>> emptied, filled;
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y)
+        if (g->ban[x][y] != before[x][y])
+          (g->ban[x][y] == F::kara ? emptied : filled).push_back({x, y});
+    ASSERT_EQ(filled.size(), 1u);
+    const auto [tx, ty] = filled[0];
+    const Int code = g->ban[tx][ty];
+    const bool drop = emptied.empty();
+    EXPECT_EQ(drop, from_hand);
+    EXPECT_EQ(g->mochi_com_kei, in_hand - (drop ? 1 : 0));
+    const auto [fx, fy] =
+        drop ? std::pair<int, int>(F::mochi_com_x,
+                                   board::com_hand_row(position_text::kind_of_code(code)->hand))
+             : emptied[0];
+    EXPECT_TRUE(s.blinked(fx, fy, *g.w.painted_at_cell(tx, ty))) << fx << "," << fy;
+    EXPECT_TRUE(s.printed(Seen::notation(true, tx, ty, code, F::iro_siro)));
+    const long n = g->kifu_saigo;
+    EXPECT_EQ(g->kifu_jikan_man_mae[n], 30);
+    EXPECT_EQ(g->kifu_jikan_man_ato[n], 30);
+    EXPECT_EQ(g->kifu_jikan_com_mae[n], 40);
+    EXPECT_EQ(g->kifu_jikan_com_ato[n], g->jikan_com);
+    EXPECT_GT(g->jikan_com, 40) << "its thinking time counts";
+  }
 }
 
 TEST_F(ComTurn, ASealedHandKindCannotBeDroppedNextTurn) {
@@ -273,6 +320,45 @@ TEST_F(ComTurn, SenteLetsThePlayerMoveFirstAndGoteTheComputer) {
   EXPECT_EQ(h->com_te, F::te_sente);
   EXPECT_EQ(h->tesuu, 1) << "the computer has made the first move";
   EXPECT_EQ(h->teban, h->man_te);
+}
+
+// 先手 or 後手 chosen in a running two-person game: the computer moves at once when the upper
+// side is to move, otherwise the player is told it is their turn; 後手 brings the battle music.
+TEST_F(ComTurn, SenteOrGoteResumesARunningGame) {
+  struct {
+    void (F::*start)();
+    int moves;
+    bool battle;
+  } cases[] = {{&F::SENTE_Click, 1, false},
+               {&F::GOTE_Click, 1, true},
+               {&F::SENTE_Click, 2, false},
+               {&F::GOTE_Click, 2, true}};
+  for (const auto& c : cases) {
+    Game h;
+    h->Form_Load();
+    h->snd_bgm = 5;
+    h->snd_sentou = 6;
+    h.w.checked[static_cast<int>(Menu::BGM)] = true;
+    h->START_Click();
+    auto click = [&](int x, int y) {
+      h->Form_MouseDown(L, 0, F::cell_x(x + 0.5), F::cell_y(y + 0.5));
+    };
+    const int moves[][4] = {{7, 7, 7, 6}, {3, 3, 3, 4}};  // ▲ 3六歩, △ 7四歩
+    for (int i = 0; i < c.moves; ++i)
+      click(moves[i][0], moves[i][1]), click(moves[i][2], moves[i][3]);
+    const Seen s(h.w);
+    ((*h).*c.start)();
+    const bool computers_turn = c.moves == 1;
+    EXPECT_EQ(h->tesuu, 2);
+    EXPECT_EQ(h->teban, h->man_te);
+    EXPECT_EQ(h->taikyoku_mode, F::mode_com);
+    if (!computers_turn) {
+      EXPECT_EQ(s.messages(), std::vector<std::string>{"MANの番です"});
+      EXPECT_EQ(h.w.messages().back().title, "対局");
+    }
+    const std::vector<int> music = s.music();
+    EXPECT_EQ(!music.empty() && music.front() == h->snd_sentou, c.battle || computers_turn);
+  }
 }
 
 TEST_F(ComTurn, APlayersMoveBringsTheComputersReply) {

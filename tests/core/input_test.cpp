@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "support/Game.h"
+#include "support/PositionText.h"
 #include "support/Seen.h"
 
 namespace {
@@ -212,6 +213,55 @@ TEST_F(Input, AWholeGameWithSpellsDropsAndAPromotion) {
   click(L, 5, 5);
   EXPECT_EQ(last_message(), "新規に対局してください");
   EXPECT_EQ(g.w.messages().back().title, "終局");
+}
+
+// A piece selected, then taken from under the selection by a step through the record, the
+// board turned round, a handicap or an emptied hand: the next click moves nothing.
+TEST_F(Input, ASelectionNeverOutlivesItsPosition) {
+  using Step = void (*)(Input&);
+  struct {
+    const char* what;
+    Step before;  // after 開始, up to and with the selection
+    Step away;
+    Int tx, ty;
+  } cases[] = {
+      {"戻 twice",
+       [](Input& t) {
+         t.move(3, 7, 3, 6);
+         t.move(7, 3, 7, 4);
+         t.click(L, 3, 6);
+       },
+       [](Input& t) { t.g->REPLAY_Click(), t.g->REPLAY_Click(); }, 3, 5},
+      {"進",
+       [](Input& t) {
+         t.move(3, 7, 3, 6);
+         t.move(7, 3, 7, 4);
+         t.move(2, 7, 2, 6);
+         t.g->REPLAY_Click(), t.g->REPLAY_Click();
+         t.click(L, 2, 3);  // △
+       },
+       [](Input& t) { t.g->AFTER_Click(); }, 2, 4},
+      {"反転", [](Input& t) { t.click(L, 3, 7); }, [](Input& t) { t.g->REVERSE_Click(); }, 3, 6},
+      {"handicap", [](Input& t) { t.click(L, 8, 8); },
+       [](Input& t) { t.g->LEBEL_DOWN_Click(), t.g->LEBEL_DOWN_Click(); }, 7, 8},
+      {"hand",
+       [](Input& t) {
+         t.g->mochi_man[3] = 1;
+         t.click(L, 11, 5);  // a knight
+       },
+       [](Input& t) { t.g->mochi_man[3] = 0; }, 5, 5},
+  };
+  for (const auto& c : cases) {
+    g->初期設定();
+    g->START_Click();
+    c.before(*this);
+    c.away(*this);
+    const std::string before = position_text::write(*g, c.what);
+    const long moves = g->tesuu;
+    click(L, c.tx, c.ty);
+    EXPECT_EQ(position_text::write(*g, c.what), before);
+    EXPECT_EQ(g->tesuu, moves) << c.what;
+  }
 }
 
 struct InputPosition : Input {

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 
+#include "support/PositionText.h"
 #include "support/Records.h"
 
 namespace {
@@ -75,6 +76,13 @@ TEST_F(Kifu, LinesAreByteExact) {
   g.set_text(Control::Text4, "後手");
   g.save("a");
   EXPECT_EQ(g.last_message(), "棋譜を書き込みました");
+  for (Control c : {Control::Drive1, Control::Dir1, Control::Text1, Control::Command1})
+    EXPECT_FALSE(g.w.control_visible[static_cast<int>(c)]) << "the dialog is put away";
+  EXPECT_EQ(g.w.Text(Control::Text2), "");
+  const std::vector<Call> refreshed = g.w.of(Call::SetPath);
+  ASSERT_EQ(refreshed.size(), 1u) << "the file list shows the new file";
+  EXPECT_EQ(refreshed[0].control, Control::File1);
+  EXPECT_EQ(refreshed[0].text, g.dir.string());
   const std::string file = g.read("a.棋譜");
   const std::string headers =
       "\x96\xBC\x8B\xC7\r\n\x90\xE6\x8E\xE8\x91\xBE\x98\x59\r\n\x8C\xE3\x8E\xE8\r\n";
@@ -164,6 +172,9 @@ TEST_F(Kifu, AFailedWriteKeepsTheOldFileAndTheDialog) {
 TEST_F(Kifu, ASavedGameLoadsBackWhole) {
   play_eventful_game(g);
   ASSERT_EQ(g->kifu_saigo, 9);
+  std::string title = "名\t局";  // a tab and a title far too long stay text a record can hold
+  for (int i = 0; i < 3000; ++i) title += "局";
+  g.set_text(Control::Text2, title);
   g.save("game");
   const std::string file = g.read("game.棋譜");
   EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 12);
@@ -177,6 +188,9 @@ TEST_F(Kifu, ASavedGameLoadsBackWhole) {
   ASSERT_EQ(m.size(), 2u);
   EXPECT_EQ(m[0].text, " 読み込みました");
   EXPECT_EQ(m[1].text, "棋譜を '進 'で進めて下さい");
+  const auto texts = h.w.texts_printed();
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                          [](const Call& c) { return c.text.rfind("名 局局", 0) == 0; }));
   step_through_and_compare(g, h);
   EXPECT_EQ(h->ban[6][2], F::man_kaku_nari);
   EXPECT_EQ(h->mochi_com[6], 1);
@@ -220,6 +234,7 @@ TEST_F(Kifu, LongGamesAndLargeHandsRoundTrip) {
   ASSERT_EQ(g->kifu_saigo, 519);
   g->kifu_mochi_man[519][1] = 18;
   g->kifu_mochi_com[519][2] = 35;
+  g->kifu_mochi_com[519][3] = 10;  // the first count written as a letter
   g.save("long");
   RecordGame h;
   h.write("long.棋譜", g.read("long.棋譜"));
@@ -227,6 +242,7 @@ TEST_F(Kifu, LongGamesAndLargeHandsRoundTrip) {
   ASSERT_EQ(h->kifu_saigo, 519);
   EXPECT_EQ(h->kifu_mochi_man[519][1], 18);
   EXPECT_EQ(h->kifu_mochi_com[519][2], 35);
+  EXPECT_EQ(h->kifu_mochi_com[519][3], 10);
   EXPECT_EQ(h->kifu_ban[519][5][9], F::man_ou);
   EXPECT_EQ(h->kifu_ban[518][5][8], F::man_ou);
   for (int i = 0; i < 519; ++i) h->AFTER_Click();
@@ -263,6 +279,72 @@ TEST_F(Kifu, HeadersStandAroundTheBoard) {
               return c.kind == Call::Paint && c.x == F::cell_x(-2) && c.y == F::cell_y(10);
             }),
             last([](const Call& c) { return c.kind == Call::Text && c.text == "abc"; }));
+
+  // A file that ends inside its header shows the last line read again.
+  RecordGame h;
+  h.write("h.棋譜", "abc\r\nup");
+  h.load("h.棋譜");
+  std::vector<std::string> headers;
+  for (const Call& c : h.w.texts_printed())
+    if (c.y == 100 || c.y == 6350) headers.push_back(c.text);
+  EXPECT_EQ(headers, (std::vector<std::string>{"abc", "up", "up"}));
+  EXPECT_EQ(h.last_message(), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+}
+
+// A record of a game in progress, refused or not: the board, both hands, whose turn, the record.
+std::string game_state(RecordGame& g) {
+  return position_text::write(*g, "") + std::to_string(g->teban) + " " +
+         std::to_string(g->kifu_saigo) + " " + std::to_string(g->kifu_mode);
+}
+
+// Files that are not records, or too large to be one, are refused with a message that names
+// the file; the game in progress stays as it was. Short lines in the record's own format load.
+TEST_F(Kifu, FilesThatAreNotRecordsAreRefused) {
+  const std::string headers = "t\r\nu\r\nd\r\n", board = std::string(320, ' ') + "-140";
+  const std::string not_record = "棋譜ﾌｧｲﾙではありません (";
+  const std::string too_large = "棋譜ﾌｧｲﾙが大きすぎて読み込めません (100000手まで)";
+  std::string noise(3000, '\0');
+  unsigned seed = 7;
+  for (char& c : noise) c = static_cast<char>((seed = seed * 1103515245 + 12345) >> 16);
+  struct {
+    std::string bytes, message;  // "" for a file that loads
+  } cases[] = {
+      {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR", not_record + "2行目)"},
+      {"# Vexa\r\n\r\nA desktop shogi game.\r\n- Run it\r\n", not_record + "4行目)"},
+      {noise, not_record + "1行目)"},
+      {"\x81\x20\xff\r\nu\r\nd\r\n", not_record + "1行目)"},  // not Shift-JIS
+      {headers + "   0  99\r\n", not_record + "4行目)"},      // no piece's code
+      {headers + "   0 1 0\r\n", not_record + "4行目)"},
+      {headers + "   -\r\n", not_record + "4行目)"},
+      {headers + board + "p\r\n", not_record + "4行目)"},  // a hand letter in lower case
+      {headers + board + std::string(211, '0') + "\r\n", not_record + "4行目)"},  // too long
+      {headers + std::string(100001, '\n'), too_large},
+      {headers + "  20\r\n\r\n -10-140 140\r\n" + board + "Z0\r", ""},
+  };
+  for (const auto& c : cases) {
+    RecordGame h;
+    h->START_Click();
+    h.move(3, 7, 3, 6);
+    h.move(7, 3, 7, 4);
+    const std::string before = game_state(h);
+    h.write("x.棋譜", c.bytes);
+    h.w.clear();
+    h.load("x.棋譜");
+    if (c.message.empty()) {
+      EXPECT_EQ(h->kifu_saigo, 4);
+      EXPECT_EQ(h->kifu_ban[4][9][9], F::man_ou);
+      EXPECT_EQ(h->kifu_mochi_man[4][1], 35);
+      continue;
+    }
+    EXPECT_EQ(h.last_message(), c.message + "\r\r" + (h.dir / "x.棋譜").string());
+    EXPECT_EQ(game_state(h), before) << c.message;
+    EXPECT_TRUE(h.w.texts_printed().empty()) << "no header drawn";
+  }
+  // A file larger than any record is refused before it is read.
+  g.write("x.棋譜", "");
+  std::filesystem::resize_file(g.dir / "x.棋譜", 60'000'000);
+  g.load("x.棋譜");
+  EXPECT_EQ(g.last_message().substr(0, too_large.size()), too_large);
 }
 
 // What a square may hold, by magnitude.
@@ -271,9 +353,9 @@ constexpr Int kSquares[] = {F::kara,          F::com_hu,       F::com_hu_nari,  
                             F::com_gin_nari,  F::com_kin,      F::com_kaku,     F::com_kaku_nari,
                             F::com_sya,       F::com_sya_nari, F::com_ou};
 
-// Every file in the folder of inputs that once broke the loader, or were made to: it loads,
-// holds only what a game can hold, and steps to its end and back.
-TEST(KifuBadFiles, LoadAndStepSafely) {
+// Every file in the folder of inputs that once broke the loader, or were made to: it is
+// refused by name, or it loads, holds only what a game can hold, and steps to its end and back.
+TEST(KifuBadFiles, AreRefusedOrLoadAndStepSafely) {
   const std::filesystem::path folder = LUMINAK_BAD_RECORDS;
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -281,6 +363,10 @@ TEST(KifuBadFiles, LoadAndStepSafely) {
     std::filesystem::copy_file(entry.path(), g.dir / "bad.棋譜");
     g.load("bad.棋譜");
     ++files;
+    if (g->kifu_mode != F::ari) {
+      EXPECT_NE(g.last_message().find((g.dir / "bad.棋譜").string()), std::string::npos);
+      continue;
+    }
     for (long n = 1; n <= g->kifu_saigo; ++n) {
       for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {

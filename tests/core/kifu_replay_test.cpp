@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Records.h"
+#include "support/Seen.h"
 
 namespace {
 
@@ -51,6 +52,25 @@ TEST_F(Replay, StepBackInAGameRestoresTheLastPositionButNotTheLatest) {
   g->REPLAY_Click();
   EXPECT_EQ(last_box().text, "できません");
   EXPECT_EQ(last_box().title, "戻る");
+  EXPECT_EQ(sounds(g->snd_kinsi), 2);
+}
+
+// 先手 or 後手 chosen in the middle of a two-person game, the player to move: the record still
+// ends at the position before the latest move, so 戻 and then 進 is refused.
+TEST_F(Replay, StartingAgainstTheComputerMidGameKeepsTheRecordsEnd) {
+  for (void (F::*start)() : {&F::SENTE_Click, &F::GOTE_Click}) {
+    RecordGame h;
+    h->START_Click();
+    h.move(3, 7, 3, 6, 10);
+    h.move(7, 3, 7, 4, 20);
+    ((*h).*start)();
+    ASSERT_EQ(h.last_message(), "MANの番です");
+    h->REPLAY_Click();
+    h->AFTER_Click();
+    EXPECT_EQ(h.last_message(), "できません");
+    EXPECT_EQ(h->tesuu, 1);
+    EXPECT_FLOAT_EQ(h->jikan_com, 0) << "the clocks before the second move";
+  }
 }
 
 TEST_F(Replay, PlayingOnAfterAStepBackDropsTheLaterMoves) {
@@ -109,6 +129,46 @@ TEST_F(Replay, ReversalTurnsTheBoardAndEndsTheRecord) {
   EXPECT_EQ(g.last_message(), "反転後は書き込みできません");
   g->REPLAY_Click();
   EXPECT_EQ(g.last_message(), "できません");
+}
+
+TEST_F(Replay, ReversalTurnsHandSealsAndTheHandicapRankRound) {
+  g->LBEL_UP_Click();  // ３級: the upper side plays without its bishop
+  g->START_Click();
+  g->mochi_com[4] = 1;
+  g.click(F::button_hidari, F::mochi_com_x, 4);  // ▲ seals the silver in the upper hand
+  ASSERT_EQ(g->huu_mochi_com[4], F::ari);
+  g.w.clear();
+  g->REVERSE_Click();
+  EXPECT_EQ(g->mochi_man[4], 1);
+  EXPECT_EQ(g->huu_mochi_man[4], F::ari) << "the seal goes with its hand";
+  EXPECT_EQ(g->huu_mochi_com[4], F::nasi);
+  EXPECT_EQ(g->ban[2][8], F::kara) << "the bishop's square, turned round";
+  std::string rank;
+  for (const Call& c : g.w.texts_printed())
+    if (c.text.rfind("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:", 0) == 0) rank = c.text;
+  EXPECT_EQ(rank, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級") << "the handicap seen from the other side";
+}
+
+// A record of a game the computer opened: its side is 先手, and stepping notes each move
+// beside the side that made it, upper and lower in turn.
+TEST_F(Replay, ARecordOpenedByTheUpperSideNotesEachMoveBesideItsSide) {
+  g->GOTE_Click();
+  g.move(7, 7, 7, 6);
+  g.save("k");
+  RecordGame r;
+  r.write("k.棋譜", g.read("k.棋譜"));
+  r.load("k.棋譜");
+  ASSERT_EQ(r->kifu_saigo, 2);
+  EXPECT_EQ(r->man_te, F::te_gote);
+  EXPECT_EQ(r->teban, r->com_te);
+  for (long n = 1; n <= 2; ++n) {
+    const Seen s(r.w);
+    r->AFTER_Click();
+    Int x = 0, y = 0, code = F::kara;
+    r->調査_移動結果(n, x, y, code);
+    EXPECT_TRUE(s.printed(Seen::notation(n == 1, x, y, code, F::iro_sikou))) << n;
+    EXPECT_EQ(r->teban, n == 1 ? r->man_te : r->com_te);
+  }
 }
 
 TEST_F(Replay, StartingOverKeepsTheRecordUntilANewGame) {

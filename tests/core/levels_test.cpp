@@ -97,10 +97,17 @@ TEST_F(Handicap, TheWholeLadderAndBack) {
     EXPECT_EQ(g.w.painted_at_cell(x, y) == Picture::KARA_MASU, emptied);
   };
   int x, y;
-  for (int rank = 1; rank <= 10; ++rank) step(true, x, y), check(rank, x, y, true);
+  std::string emptied;  // the squares, in the order the ranks empty them
+  auto note = [&](int rank) {
+    if (g->ban[x][y] == F::kara && rank != 0)
+      emptied += std::to_string(x) + std::to_string(y) + (std::abs(rank) == 10 ? "|" : " ");
+  };
+  for (int rank = 1; rank <= 10; ++rank) step(true, x, y), check(rank, x, y, true), note(rank);
   EXPECT_EQ(officers(true), 0) << "the computer is left with king and pawns";
-  for (int rank = 9; rank >= -10; --rank) step(false, x, y), check(rank, x, y, false);
+  for (int rank = 9; rank >= -10; --rank) step(false, x, y), check(rank, x, y, false), note(rank);
   EXPECT_EQ(officers(false), 0) << "and then the human";
+  // Bishop, rook, lances, knights, silvers, golds; the human's from the mirrored squares.
+  EXPECT_EQ(emptied, "82 22 91 11 81 21 71 31 61 41|28 88 19 99 29 89 39 79 49 69|");
   for (int rank = -9; rank <= 0; ++rank) step(true, x, y), check(rank, x, y, true);
   EXPECT_EQ(std::memcmp(g->ban, initial, sizeof initial), 0) << "every piece is back";
 }

@@ -90,9 +90,10 @@ inline void settle() {
 }
 
 // The window after Form_Load, shown at 100 %.
-inline std::unique_ptr<GameWindow> started_window(const QString& assets = source_assets()) {
+template <class Window = GameWindow>
+std::unique_ptr<Window> started_window(const QString& assets = source_assets()) {
   qt_app();
-  auto w = std::make_unique<GameWindow>(assets);
+  auto w = std::make_unique<Window>(assets);
   // A settings file of this test's own: clock display and music off.
   const QString settings =
       QDir::tempPath() +

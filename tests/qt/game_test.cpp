@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -132,5 +133,47 @@ TEST_P(GameThroughTheWindow, PlaysToTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(Starts, GameThroughTheWindow, ::testing::Values(Menu::SENTE, Menu::GOTE),
                          [](const auto& info) { return std::string(menu_name(info.param)); });
+
+// A player who, while the computer plays its first move, clicks its lance three times and
+// opens the 局面 menu: the window goes on working through the turn's waits, and none of it is
+// carried out afterwards.
+class ImpatientPlayer : public QuickWindow {
+ public:
+  using QuickWindow::QuickWindow;
+  static constexpr Int kLanceX = 1, kLanceY = 1;  // the computer's lance, in the corner
+  static constexpr int kPresses = 3;
+  int presses = 0;
+  void Sleep(double seconds) override {
+    if (presses < kPresses && form.teban == form.com_te) {
+      ++presses;
+      const QRectF r = surface()->toLogical(
+          QRectF(F::cell_x(kLanceX), F::cell_y(kLanceY), F::masu_w, F::masu_h));
+      post(surface(), r.center());
+      post(menuBar(), menuBar()->actionGeometry(action(Menu::STOP)).center());
+    }
+    QuickWindow::Sleep(seconds);
+    GameWindow::Sleep(kMoment);
+  }
+
+ private:
+  static constexpr double kMoment = 0.001;
+  static void post(QWidget* to, QPointF at) {
+    QCoreApplication::postEvent(
+        to, new QMouseEvent(QEvent::MouseButtonPress, at, to->mapToGlobal(at), Qt::LeftButton,
+                            Qt::LeftButton, Qt::NoModifier));
+  }
+};
+
+TEST(ComputersTurn, InputMadeMeanwhileIsDropped) {
+  auto w = started_window<ImpatientPlayer>();
+  w->action(Menu::GOTE)->trigger();
+  settle();
+  ASSERT_EQ(w->presses, ImpatientPlayer::kPresses);
+  F& f = w->form;
+  EXPECT_EQ(f.teban, f.man_te) << "the computer has moved";
+  EXPECT_EQ(f.huu_com[ImpatientPlayer::kLanceX][ImpatientPlayer::kLanceY], F::nasi)
+      << "the lance is not sealed";
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
+}
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The game as a player gets it: installed under a prefix of its own by `cmake --install` (or the
 // game named by LUMINAK_INSTALLED_GAME, such as the Debian package unpacked), and the build
 // folder's own, each started from another working folder on the offscreen platform. Each finds
-// its pictures, sounds and sound library and paints the title on its first frame.
+// its pictures, sounds and sound library and paints the title on its first frame; an installed
+// game's menu entry starts it.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "tests/qt/QtHelpers.h"
 
@@ -14,7 +17,9 @@ namespace {
 using F = Form1;
 
 const QString kSettingsFile = QStringLiteral("Vexaルミナーク将棋.ini");
+const QString kGameInPrefix = QStringLiteral("games/luminak-shogi");  // where Debian keeps games
 constexpr int kWaitMs = 120000;
+constexpr int kStartMs = 1500, kEndMs = 2000;
 
 struct GameRun {
   int status = -1;
@@ -22,16 +27,21 @@ struct GameRun {
   QImage frame;
 };
 
-// Starts the game with --first-frame in a home and working folder of its own.
-GameRun run_game(const QString& game, const QTemporaryDir& home) {
-  QProcess p;
+// The game is started offscreen, in a home and working folder of its own.
+void prepare(QProcess& p, const QTemporaryDir& home, const char* audio = "dummy") {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("SDL_AUDIODRIVER", "dummy");
+  env.insert("SDL_AUDIODRIVER", audio);
   env.insert("HOME", home.path());
   env.insert("XDG_CONFIG_HOME", home.filePath("config"));
   p.setProcessEnvironment(env);
   p.setWorkingDirectory(home.path());
+}
+
+// Starts the game with --first-frame.
+GameRun run_game(const QString& game, const QTemporaryDir& home) {
+  QProcess p;
+  prepare(p, home);
   const QString frame = home.filePath("frame.png");
   p.start(game, {"--first-frame", frame});
   GameRun r;
@@ -45,6 +55,33 @@ GameRun run_game(const QString& game, const QTemporaryDir& home) {
   r.err = QString::fromUtf8(p.readAllStandardError());
   r.frame = QImage(frame).convertToFormat(QImage::Format_RGB32);
   return r;
+}
+
+// Starts the game for good and, once it has started, sends it `sig`: whether it ended in time
+// with status 0 or by the signal. Without an audio output its start-up warns in a message box,
+// which is then open.
+bool ends_on_signal(const QString& game, int sig, const char* audio) {
+  QTemporaryDir home;
+  QProcess p;
+  prepare(p, home, audio);
+  p.setChildProcessModifier([] {
+    for (int s : {SIGTERM, SIGINT, SIGHUP}) signal(s, SIG_DFL);  // none ignored, as in a terminal
+  });
+  p.start(game, {});
+  if (!p.waitForStarted(kWaitMs) || p.waitForFinished(kStartMs)) return false;
+  ::kill(static_cast<pid_t>(p.processId()), sig);
+  const bool ended = p.waitForFinished(kEndMs);
+  if (!ended) {
+    p.kill();
+    p.waitForFinished();
+  }
+  return ended && (p.exitStatus() == QProcess::CrashExit || p.exitCode() == 0);
+}
+
+void expect_ends_on_signals(const QString& game) {
+  for (int sig : {SIGTERM, SIGINT, SIGHUP})
+    EXPECT_TRUE(ends_on_signal(game, sig, "dummy")) << strsignal(sig);
+  EXPECT_TRUE(ends_on_signal(game, SIGTERM, "none")) << "with a message box open";
 }
 
 QString line(const GameRun& r, const QString& key) {
@@ -65,7 +102,7 @@ class InstalledGame : public ::testing::Test {
                   {"--install", LUMINAK_BUILD_DIR, "--prefix", prefix_->path()});
     install.waitForFinished(kWaitMs);
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
-    game_ = prefix_->filePath("bin/luminak-shogi");
+    game_ = prefix_->filePath(kGameInPrefix);
   }
   static void TearDownTestSuite() {
     delete prefix_;
@@ -97,14 +134,25 @@ TEST_F(InstalledGame, StartsFromAnotherFolderAndKeepsItsSettingsInTheConfigFolde
   const QString settings = home.filePath("config/luminak-shogi/") + kSettingsFile;
   EXPECT_EQ(line(r, "settings"), settings);
   EXPECT_TRUE(QFileInfo::exists(settings));
-  EXPECT_FALSE(QFileInfo::exists(prefix() + "/bin/" + kSettingsFile)) << "nothing beside it";
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(game_).absolutePath() + "/" + kSettingsFile))
+      << "nothing beside it";
+}
+
+// The menu entry names the game by the full path the install gave it.
+TEST_F(InstalledGame, ItsMenuEntryStartsIt) {
+  if (prefix_ == nullptr)
+    GTEST_SKIP() << "an unpacked package: scripts/package.sh checks its entry";
+  QFile entry(prefix() + "/share/applications/luminak-shogi.desktop");
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+  EXPECT_TRUE(QString::fromUtf8(entry.readAll()).split('\n').contains("Exec=" + game_));
 }
 
 TEST_F(InstalledGame, WithoutItsPicturesItSaysSoAndEnds) {
   // The same game with its executable and sound library, but no share/ folder.
   QTemporaryDir broken;
-  ASSERT_TRUE(QDir(broken.path()).mkpath("bin") && QDir(broken.path()).mkpath("lib/luminak-shogi"));
-  const QString game = broken.filePath("bin/luminak-shogi");
+  ASSERT_TRUE(QDir(broken.path()).mkpath("games") &&
+              QDir(broken.path()).mkpath("lib/luminak-shogi"));
+  const QString game = broken.filePath(kGameInPrefix);
   ASSERT_TRUE(QFile::copy(game_, game));
   QTemporaryDir home;
   const GameRun r = run_game(game, home);
@@ -122,6 +170,15 @@ TEST(BuildFolderGame, StartsFromAnotherFolderWithItsFilesBesideIt) {
   const GameRun r = run_game(folder + "/luminak-shogi", home);
   expect_started(r, folder + "/assets/pictures", folder + "/Vexaルミナーク将棋.so");
   EXPECT_EQ(line(r, "settings"), folder + "/" + kSettingsFile);
+}
+
+TEST_F(InstalledGame, EndsOnSignals) {
+  expect_ends_on_signals(game_);
+}
+
+TEST(BuildFolderGame, EndsOnSignals) {
+  qt_app();
+  expect_ends_on_signals(QStringLiteral(LUMINAK_BUILD_GAME_FOLDER) + "/luminak-shogi");
 }
 
 }  // namespace

@@ -15,11 +15,14 @@
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <cmath>
 #include <functional>
 #include <random>
+#include <sstream>
 #include <utility>
 
+#include "shell/Encoding.h"
 #include "tests/qt/QtHelpers.h"
 
 namespace {
@@ -82,6 +85,13 @@ struct WindowTest : ::testing::Test {
   std::unique_ptr<GameWindow> w;
   void SetUp() override { w = started_window(); }
   Surface& s() { return *w->surface(); }
+
+  // A record without moves, loaded: its title and players stand around the board.
+  void show_record_players() {
+    BoxRecorder boxes;
+    std::istringstream record(sjis::from_utf8("名局\r\n上手 ルミナーク\r\n下手 ヴェクサ\r\n"));
+    w->form.読込_棋譜(record);
+  }
 
   // The grabbed window shows image control i as it is, nearly everywhere it is opaque.
   void expect_shown(Image i) {
@@ -411,10 +421,11 @@ TEST_F(WindowTest, TheSideToMoveIconShowsInTheGrabbedWindow) {
   expect_shown(Image::gote_man);
 }
 
-// The side-to-move icons stand where the game places them, at every scale, and hide no square
-// and no label: under their opaque pixels lies only the green felt, neither the yellow of a
-// label nor the black of its ring and shadow.
-TEST_F(WindowTest, TheSideToMoveIconsHideNoPieceOrLabel) {
+// The side-to-move icons stand where the game places them, at every scale, and hide no square,
+// no label and no player named by a loaded record: under their opaque pixels lies only the
+// green felt, neither the yellow of a label, the white of a name nor the black of their rings.
+TEST_F(WindowTest, TheSideToMoveIconsHideNoPieceLabelOrName) {
+  show_record_players();
   struct {
     Int mode, side;
     Image icon;
@@ -606,17 +617,38 @@ TEST_F(WindowTest, EscEndsTheProgram) {
   EXPECT_TRUE(w->ended());
 }
 
-TEST_F(WindowTest, KeysTypedIntoTheDialogAreNotTheGames) {
-  w->SetVisible(Control::Text1, true);
-  w->control(Control::Text1)->setFocus();
-  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(w->control(Control::Text1), &esc);
+TEST_F(WindowTest, KeysTypedIntoTheDialogAreItsOwnButEscEndsTheProgram) {
+  w->action(Menu::KIFU_WRITE)->trigger();
+  QWidget* name = w->control(Control::Text1);
+  ASSERT_TRUE(name->isVisible());
+  name->setFocus();
+  QTest::keyClicks(name, "kifu");
+  EXPECT_EQ(w->Text(Control::Text1), "kifu");
   EXPECT_FALSE(w->ended());
+  QTest::keyClick(name, Qt::Key_Escape);
+  EXPECT_TRUE(w->ended());
 }
 
 TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
   w->close();
   EXPECT_TRUE(w->ended());
+}
+
+// ---- Erasing --------------------------------------------------------------------------------
+
+// Texts are ringed in black, yet painting over the cells they were printed into gives back the
+// very pixels that stood there before, no more and no less: the clocks, and the headers of a
+// record that a new game erases.
+TEST_F(WindowTest, ErasedTextsLeaveNothingBehind) {
+  const QImage before = s().backing().copy();
+  show_record_players();
+  w->form.描画_棋譜読込み部分消去();
+  w->SetChecked(Menu::KEIKA, true);
+  for (Int side : {F::te_sente, F::te_gote}) {
+    w->form.描画_所有時間(side, 3725);
+    w->form.消去_所有時間(side);
+  }
+  EXPECT_TRUE(s().backing() == before);
 }
 
 // ---- Record dialog controls ----------------------------------------------------------------

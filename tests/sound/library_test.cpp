@@ -1,6 +1,8 @@
 // The sound library through its C calls, on SDL's dummy output.
 #include <gtest/gtest.h>
+#include <signal.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -37,6 +39,19 @@ TEST_F(Library, EveryGameSoundGivesABufferThatPlaysLoopsAndStops) {
     EXPECT_EQ(dsStop(b), 1);
   }
   for (int32_t b : buffers) EXPECT_EQ(dsFree(b), 1);
+}
+
+TEST_F(Library, OpeningADeviceLeavesTheProgramsSignalsAlone) {
+  dsTerminate(device);
+  struct sigaction before[2] = {}, after = {};
+  const int signals[] = {SIGINT, SIGTERM};
+  for (int i : {0, 1}) sigaction(signals[i], nullptr, &before[i]);
+  device = dsInitialize(0);
+  ASSERT_NE(device, 0);
+  for (int i : {0, 1}) {
+    sigaction(signals[i], nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before[i].sa_handler) << strsignal(signals[i]);
+  }
 }
 
 TEST_F(Library, HandleZeroAndFreedHandlesDoNothing) {

@@ -3,6 +3,7 @@
 // messages and the sounds. Tests take a look before an action and ask it afterwards.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <set>
@@ -37,14 +38,44 @@ class Seen {
     return out;
   }
 
-  // The picture last painted at cell (column, row).
-  std::optional<Picture> picture(double column, double row) const {
-    std::optional<Picture> p;
+  // The pictures painted at cell (column, row), in order, and the last of them.
+  std::vector<Picture> pictures(double column, double row) const {
+    std::vector<Picture> out;
     for (const Call& c : since())
       if (c.kind == Call::Paint && FakeWindow::same(c.x, Form1::cell_x(column)) &&
           FakeWindow::same(c.y, Form1::cell_y(row)))
-        p = c.picture;
-    return p;
+        out.push_back(c.picture);
+    return out;
+  }
+  std::optional<Picture> picture(double column, double row) const {
+    const std::vector<Picture> all = pictures(column, row);
+    return all.empty() ? std::nullopt : std::optional<Picture>(all.back());
+  }
+  // A piece blinked in the cell: emptied and shown again, twice over.
+  bool blinked(double column, double row, Picture piece) const {
+    const std::vector<Picture> blink = {Picture::KARA_MASU, piece, Picture::KARA_MASU, piece};
+    const std::vector<Picture> all = pictures(column, row);
+    return std::search(all.begin(), all.end(), blink.begin(), blink.end()) != all.end();
+  }
+
+  // Whether these texts were printed, one after another, where and in the colours they name.
+  bool printed(const std::vector<Call>& texts) const {
+    std::vector<Call> all;
+    for (const Call& c : since())
+      if (c.kind == Call::Text) all.push_back(c);
+    return std::search(all.begin(), all.end(), texts.begin(), texts.end(),
+                       [](const Call& a, const Call& b) {
+                         return a.text == b.text && a.colour == b.colour &&
+                                FakeWindow::same(a.x, b.x) && FakeWindow::same(a.y, b.y);
+                       }) != all.end();
+  }
+  // The notation the screen prints for a move of the upper or the lower side: the texts to
+  // look for with printed().
+  static std::vector<Call> notation(bool upper, Int x, Int y, Int code, Int colour) {
+    FakeWindow w;
+    Form1 f(w);
+    f.描画_移動結果(upper ? f.com_te : f.man_te, x, y, code, colour);
+    return w.texts_printed();
   }
 
   // The texts printed in a colour, joined in order: what their faces read. The black shadows

@@ -169,10 +169,10 @@ QImage hatIcon(bool upper) {
 namespace {
 
 // The side-to-move icons. The window puts their pictures' corners where the game places
-// them; each badge stands inside a larger transparent picture where it hides no piece, label
-// or notation: for the upper side in the gap right of the file label 5, above the board, for
-// the lower side just under the board. Twips from the picture's corner; the window shows the
-// pictures at these sizes.
+// them; each badge stands inside a larger transparent picture where it hides no piece, label,
+// notation or player's name: for the upper side in the gap right of the file label 5, above
+// the board, for the lower side under the board, below where a record's player is named.
+// Twips from the picture's corner; the window shows the pictures at these sizes.
 struct BadgePlace {
   double w, h;  // the picture
   double x, y;  // the badge's corner
@@ -180,7 +180,7 @@ struct BadgePlace {
 constexpr double kBadge = 230;
 constexpr BadgePlace kUpperComBadge{540, 330, 307, 75};  // picture corner 350 twips above row 1
 constexpr BadgePlace kUpperManBadge{540, 330, 307, 25};  // 300 twips above row 1
-constexpr BadgePlace kLowerBadge{540, 570, 82, 318};     // 350 twips above row 10.1
+constexpr BadgePlace kLowerBadge{540, 930, 82, 700};     // 350 twips above row 10.1
 
 QImage placedBadge(const QImage& badge, const BadgePlace& at) {
   QImage img =
