@@ -20,6 +20,7 @@ void Form1::COM_MAN_入替処理() {
 }
 
 void Form1::調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y) {
+  if (調査_探索封印(O_駒, O_X, O_Y)) return;
   Int saved_ban[10][10];
   Int saved_man[8], saved_com[8];
   com::copy_board(saved_ban, ban);

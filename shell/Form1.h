@@ -139,6 +139,14 @@ class Form1 {
   Int kifu_mode = nasi;
   long tesuu = 0;  // a loaded record may hold more moves than 16 bits count
   Int level = 3;
+  // LEVEL4, the searching player: its budget a move, and a node limit (0: the time alone).
+  static constexpr Int 探索_レベル = 4;
+  Single 探索_秒 = 1.0f;
+  long 探索_局面数 = 0;
+  // The spell its search chose with its move: code (kara for none) and target.
+  Int 探索_封印駒 = kara, 探索_封印X = 0, 探索_封印Y = 0;
+  // The keys of the positions it has moved from in this game, so that it does not go round.
+  std::vector<std::uint64_t> 探索_履歴;
   Int hande_level = 0;
   Int hande_settei = nasi;
   Int hanten = nasi;
@@ -263,6 +271,7 @@ class Form1 {
   void LEVEL1_Click();
   void LEVEL2_Click();
   void LEVEL3_Click();
+  void LEVEL4_Click();
   void レベル_設定(Int n);
   void LBEL_UP_Click();
   void LEBEL_DOWN_Click();
@@ -319,6 +328,10 @@ class Form1 {
   Int 調査_自守駒MAN_直進駒(Int X, Int Y);
   void COM_MAN_入替処理();
   void 調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y);
+  // LEVEL4: the move from the search, and the spell chosen with it (false at other levels).
+  void 調査_探索COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_移動先X, Int& O_移動先Y,
+                            Int& O_元駒, Int& O_先駒);
+  bool 調査_探索封印(Int& O_駒, Int& O_X, Int& O_Y);
 
   // ==== shell/: the computer's turn ============================================================
   void com_ban();
