@@ -57,6 +57,7 @@ const MenuEntry kMenus[] = {
     {Menu::LEVEL1, Menu::LEVEL, "LEVEL1", true, &Form1::LEVEL1_Click},
     {Menu::LEVEL2, Menu::LEVEL, "LEVEL2", true, &Form1::LEVEL2_Click},
     {Menu::LEVEL3, Menu::LEVEL, "LEVEL3", true, &Form1::LEVEL3_Click},
+    {Menu::LEVEL4, Menu::LEVEL, "LEVEL4", true, &Form1::LEVEL4_Click},
     {Menu::OWARI, Menu::TAIKYOKU, "終わり", false, &Form1::OWARI_Click},
     {Menu::STOP, kTop, "局面", false, &Form1::STOP_Click},
     {Menu::CANCEL, Menu::STOP, "最初", false, &Form1::CANCEL_Click},

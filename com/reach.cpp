@@ -36,7 +36,7 @@ Table build(F& f) {
   Table t{};
   // In an empty position, no piece and no seal; the position is put back afterwards.
   const PositionGuard kept(f);
-  static_cast<Position&>(f) = Position{};
+  static_cast<GamePosition&>(f) = GamePosition{};
   for (int side = 0; side < 2; ++side)
     for (int i = 0; i < kKinds; ++i) {
       const Int code = static_cast<Int>(side == 0 ? kUpperCodes[i] : -kUpperCodes[i]);

@@ -51,6 +51,10 @@ bool line_reaches_king(F& f, const Pinners& p, Int lx, Int ly, Int kx, Int ky) {
 
 void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_移動先X, Int& O_移動先Y,
                              Int& O_元駒, Int& O_先駒) {
+  if (level == 探索_レベル) {
+    調査_探索COM打ち座標(O_移動元X, O_移動元Y, O_移動先X, O_移動先Y, O_元駒, O_先駒);
+    return;
+  }
   for (Int x = 1; x <= ban_max; ++x)
     for (Int y = 1; y <= ban_max; ++y) {
       ban_hozon[x][y] = ban[x][y];

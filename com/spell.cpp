@@ -20,6 +20,7 @@ void Form1::COM_MAN_入替処理() {
 }
 
 void Form1::調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y) {
+  if (調査_探索封印(O_駒, O_X, O_Y)) return;
   // The turned board, its hands and the kings' squares found on it (a sealed king keeps its
   // recorded square through 勢力調査) must not outlive the search.
   const PositionGuard kept(*this);

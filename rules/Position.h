@@ -5,7 +5,7 @@
 
 #include "shell/GameTerms.h"
 
-struct Position {
+struct GamePosition {
   // ---- Board, hands and seals: indexes (X, Y) 1..9 and hand kinds 1..7 -------------------
   Int ban[10][10] = {};
   Int mochi_man[8] = {};
@@ -48,7 +48,7 @@ class Restored {
 };
 
 // The whole position: for searches that turn the board round or clear it.
-using PositionGuard = Restored<Position>;
+using PositionGuard = Restored<GamePosition>;
 
 // A square set for a trial, put back when the trial ends.
 class TrialSquare : Restored<Int> {
@@ -60,7 +60,7 @@ class TrialSquare : Restored<Int> {
 // stands as `code` on (x2, y2), whatever stood there aside.
 class TrialMove {
  public:
-  TrialMove(Position& p, Int x, Int y, Int x2, Int y2, Int code)
+  TrialMove(GamePosition& p, Int x, Int y, Int x2, Int y2, Int code)
       : to_(p.ban[x2][y2], code), from_(p.ban[x][y], GameTerms::kara) {}
 
  private:

@@ -20,6 +20,10 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$(nproc
 games=200
 [[ "${1:-}" == "--sanitize" ]] && games=20
 "$dir/tools/selfplay/selfplay" --games "$games" --level 0 --seed 1
+# LEVEL4 against level 3: a short match at a node limit, every position checked.
+match=(--games 20 --nodes 20000)
+[[ "${1:-}" == "--sanitize" ]] && match=(--games 2 --nodes 2000)
+"$dir/tools/selfplay/selfplay" --match 4:3 --seed 1 "${match[@]}"
 if [[ "${1:-}" != "--sanitize" ]]; then
   "$dir/bench/core_bench" --benchmark_min_time=0.01 >/dev/null  # the benchmarks still run
 fi

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "com/ComScratch.h"
+#include "com/SearchPlayer.h"
 #include "kifu/Record.h"
 #include "rules/Influence.h"
 #include "rules/Position.h"
@@ -20,7 +21,7 @@
 // faster with the maps where they were.
 class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, geometry
               public GameOptions,    // background, move guidance, the settings file
-              public Position,       // board, hands, seals, kings, side to move
+              public GamePosition,   // board, hands, seals, kings, side to move
               public GameStatus,     // sides, winner, kind of game, moves, level, handicap
               public Clocks,         // both sides' seconds
               public SoundHandles,   // the sound device and the sounds loaded
@@ -28,7 +29,8 @@ class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, g
               public MoveFindings,   // two-pawn columns, the proposed promotion
               public InfluenceMaps,  // what each side reaches, guards, attackers, checks
               public ComScratch,     // the computer's search
-              public Record {        // the move record and stepping through it
+              public Record,         // the move record and stepping through it
+              public SearchPlayer {  // LEVEL4: its budget, its spell, the positions it left
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
@@ -73,6 +75,7 @@ class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, g
   void LEVEL1_Click();
   void LEVEL2_Click();
   void LEVEL3_Click();
+  void LEVEL4_Click();
   void レベル_設定(Int n);
   void LBEL_UP_Click();
   void LEBEL_DOWN_Click();
@@ -127,6 +130,10 @@ class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, g
   Int 調査_自守駒MAN_直進駒(Int X, Int Y);
   void COM_MAN_入替処理();
   void 調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y);
+  // LEVEL4: the move from the search, and the spell chosen with it (false at other levels).
+  void 調査_探索COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_移動先X, Int& O_移動先Y,
+                            Int& O_元駒, Int& O_先駒);
+  bool 調査_探索封印(Int& O_駒, Int& O_X, Int& O_Y);
 
   // ==== shell/: the computer's turn ============================================================
   void com_ban();

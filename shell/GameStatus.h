@@ -12,7 +12,7 @@ struct GameStatus {
   Int shouri_te = GameTerms::te_nasi;       // the winner, once the game is over
   Int taikyoku_mode = GameTerms::mode_man;  // mode_com against the computer
   long tesuu = 0;       // moves played; a loaded record may hold more than 16 bits count
-  Int level = 3;        // the computer's strength, 1 to 3
+  Int level = 3;        // the computer's strength, 1 to 4 (4: LEVEL4's search)
   Int hande_level = 0;  // handicap rank, -10 名人 .. 10 12級
   Int hande_settei = GameTerms::nasi;  // a handicap was set: the record is not written
 };

@@ -19,10 +19,11 @@ constexpr const char* kImageNames[] = {LUMINAK_IMAGES(IMAGE_NAME)};
 static_assert(std::size(kImageNames) == static_cast<size_t>(Image::Count));
 
 constexpr const char* kMenuNames[] = {
-    "TAIKYOKU", "MATCH_MAN",  "START", "START2",    "SENTE",      "GOTE",    "LEVEL",     "LEVEL1",
-    "LEVEL2",   "LEVEL3",     "OWARI", "STOP",      "CANCEL",     "REVERSE", "REPLAY",    "AFTER",
-    "LBEL_UP",  "LEBEL_DOWN", "KIFU",  "KIFU_READ", "KIFU_WRITE", "OPTION",  "HAIKEI_GA", "MIDORI",
-    "TATAMI",   "TAKE",       "UCHU",  "RENGA",     "SIDOU",      "KEIKA",   "BGM",       "VER"};
+    "TAIKYOKU",   "MATCH_MAN", "START",     "START2",  "SENTE",      "GOTE", "LEVEL",
+    "LEVEL1",     "LEVEL2",    "LEVEL3",    "LEVEL4",  "OWARI",      "STOP", "CANCEL",
+    "REVERSE",    "REPLAY",    "AFTER",     "LBEL_UP", "LEBEL_DOWN", "KIFU", "KIFU_READ",
+    "KIFU_WRITE", "OPTION",    "HAIKEI_GA", "MIDORI",  "TATAMI",     "TAKE", "UCHU",
+    "RENGA",      "SIDOU",     "KEIKA",     "BGM",     "VER"};
 static_assert(std::size(kMenuNames) == static_cast<size_t>(Menu::Count));
 
 constexpr const char* kControlNames[] = {"Drive1",    "Dir1",      "File1",     "Text1",

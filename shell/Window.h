@@ -37,6 +37,7 @@ enum class Menu {
   LEVEL1,
   LEVEL2,
   LEVEL3,
+  LEVEL4,
   OWARI,
   STOP,
   CANCEL,

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr Menu kLevelMenus[] = {Menu::LEVEL1, Menu::LEVEL2, Menu::LEVEL3};
+constexpr Menu kLevelMenus[] = {Menu::LEVEL1, Menu::LEVEL2, Menu::LEVEL3, Menu::LEVEL4};
 constexpr Int kLowestLevel = 1, kHighestLevel = static_cast<Int>(std::size(kLevelMenus));
 // The cells left of the board's top where the level is shown.
 constexpr Int kLevelRow = 0, kLevelFirstCell = -2, kLevelLastCell = 0;
@@ -37,6 +37,9 @@ void Form1::LEVEL2_Click() {
 }
 void Form1::LEVEL3_Click() {
   レベル_選択(3);
+}
+void Form1::LEVEL4_Click() {
+  レベル_選択(探索_レベル);
 }
 
 void Form1::レベル_選択(Int n) {

@@ -49,6 +49,7 @@ void Form1::初期設定() {
   kifu_tesuu = 0;
   tesuu = 0;
   hanten = nasi;
+  探索_履歴.clear();
 
   win.SetTimerEnabled(false);
   jikan_com = 0;

@@ -213,17 +213,18 @@ TEST_F(Handicap, ASealedPieceTakenOffLeavesNoSealBehind) {
 struct Levels : Handicap {};
 
 TEST_F(Levels, EachItemChecksItselfAloneAndSetsTheLevel) {
-  void (F::*items[])() = {&F::LEVEL1_Click, &F::LEVEL2_Click, &F::LEVEL3_Click};
-  const Menu menus[] = {Menu::LEVEL1, Menu::LEVEL2, Menu::LEVEL3};
-  for (int n = 1; n <= 3; ++n) {
+  void (F::*items[])() = {&F::LEVEL1_Click, &F::LEVEL2_Click, &F::LEVEL3_Click, &F::LEVEL4_Click};
+  const Menu menus[] = {Menu::LEVEL1, Menu::LEVEL2, Menu::LEVEL3, Menu::LEVEL4};
+  constexpr int kLevels = static_cast<int>(std::size(menus));
+  for (int n = 1; n <= kLevels; ++n) {
     g.w.clear();
     ((*g).*items[n - 1])();
     EXPECT_EQ(g->level, n);
-    for (int m = 1; m <= 3; ++m) EXPECT_EQ(g.w.Checked(menus[m - 1]), m == n) << n << m;
+    for (int m = 1; m <= kLevels; ++m) EXPECT_EQ(g.w.Checked(menus[m - 1]), m == n) << n << m;
     for (int c = -2; c <= 0; ++c) EXPECT_EQ(g.w.painted_at_cell(c, 0), Picture::HAIKEI_MIDORI);
   }
-  g->レベル_設定(4);
-  EXPECT_EQ(g->level, 3) << "no such level";
+  g->レベル_設定(kLevels + 1);
+  EXPECT_EQ(g->level, kLevels) << "no such level";
   for (Menu m : menus) EXPECT_FALSE(g.w.Checked(m));
 }
 

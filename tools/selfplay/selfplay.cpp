@@ -3,11 +3,17 @@
 //
 //   selfplay --games N --level L --seed S [--dump FILE --dump-every K]
 //   selfplay --decide FILE      the decision for each position of FILE at each level
+//   selfplay --match A:B --games N --seed S [--nodes K | --seconds T]
+//                               level A against level B from random openings, each opening
+//                               played twice with the sides exchanged; LEVEL4 searches K nodes
+//                               or T seconds a move; --dump FILE keeps where unfinished games
+//                               ended (and every K plies with --dump-every K)
 //
 // The side to move always plays the upper pieces: after each move the whole position is
 // turned round (board, hands, totals and seals). Level 0 plays every game at each level in turn.
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +43,9 @@ struct Options {
   unsigned seed = 1;
   std::string dump, suite;
   int dump_every = 0;
+  int match[2] = {0, 0};  // the two levels of a match; none when 0
+  long nodes = 0;         // LEVEL4's node limit
+  double seconds = 1;     // LEVEL4's time a move
 };
 
 struct Move {
@@ -126,6 +135,7 @@ struct Stats {
   int games = 0, king_taken = 0, no_move = 0, ply_limit = 0, broken = 0;
   long plies = 0, decisions = 0;
   double slowest = 0, total = 0;
+  double slowest_at[F::探索_レベル + 1] = {};           // by level
   std::uint64_t fingerprint = 14695981039346656037ull;  // FNV-1a over every decision
 
   void remember(const std::string& text) {
@@ -142,6 +152,8 @@ End computer_move(F& f, Stats& st) {
   if (!d.found()) return End::NoMove;
   st.remember(d.text());
   st.slowest = std::max(st.slowest, seconds);
+  if (f.level >= 1 && f.level <= F::探索_レベル)
+    st.slowest_at[f.level] = std::max(st.slowest_at[f.level], seconds);
   st.total += seconds;
   ++st.decisions;
   if (d.code != F::kara) f.駒処理_封(d.tx, d.ty);
@@ -166,16 +178,19 @@ void decide_suite(F& f, const std::string& path) {
     }
 }
 
-End play(F& f, int level, std::mt19937& rng, Stats& st, const Options& o, int game, int& plies,
-         std::ofstream* dump) {
+// One game; levels[n % 2] plays ply n.
+End play(F& f, const int (&levels)[2], std::mt19937& rng, Stats& st, const Options& o, int game,
+         int& plies, std::ofstream* dump) {
   f.初期設定();
-  f.level = static_cast<Int>(level);
+  f.探索_局面数 = o.nodes;
+  f.探索_秒 = static_cast<Single>(o.seconds);
   const int opening = std::uniform_int_distribution<int>(kMinOpening, kMaxOpening)(rng);
   for (plies = 0; plies < opening; ++plies) {
     if (!random_move(f, rng)) return End::NoMove;
     turn_round(f);
   }
   while (plies < kMaxPlies) {
+    f.level = static_cast<Int>(levels[plies % 2]);
     const End e = computer_move(f, st);
     if (e == End::NoMove) return e;
     ++plies;
@@ -189,7 +204,8 @@ End play(F& f, int level, std::mt19937& rng, Stats& st, const Options& o, int ga
     turn_round(f);
     if (dump && o.dump_every > 0 && plies % o.dump_every == 0)
       *dump << position_text::write(f, "game " + std::to_string(game) + " level " +
-                                           std::to_string(level) + " ply " + std::to_string(plies))
+                                           std::to_string(f.level) + " ply " +
+                                           std::to_string(plies))
             << "\n";
   }
   return End::PlyLimit;
@@ -211,12 +227,90 @@ Options parse(int argc, char** argv) {
       o.dump_every = std::atoi(argv[i + 1]);
     else if (a == "--decide")
       o.suite = argv[i + 1];
+    else if (a == "--match" && std::sscanf(argv[i + 1], "%d:%d", &o.match[0], &o.match[1]) == 2)
+      continue;
+    else if (a == "--nodes")
+      o.nodes = std::atol(argv[i + 1]);
+    else if (a == "--seconds")
+      o.seconds = std::atof(argv[i + 1]);
     else {
-      std::fprintf(stderr, "usage: selfplay --games N --level L --seed S\n");
+      std::fprintf(stderr,
+                   "usage: selfplay --games N --level L --seed S\n"
+                   "       selfplay --match A:B --games N --seed S [--nodes K | --seconds T]\n");
       std::exit(2);
     }
   }
   return o;
+}
+
+// The Elo difference of a score fraction, in whole points.
+long elo(double score) {
+  return std::lround(-400 * std::log10(1 / score - 1));
+}
+
+// Level A against level B. Each opening is played twice, A moving first in the first game.
+// Unfinished games count half a point each way. The Elo interval is the normal approximation
+// of the score's standard error (95 %); a score of all or nothing counts half a game the other
+// way, so that the figures stay finite (then the estimate is a bound, not a measurement).
+int run_match(F& f, const Options& o) {
+  if (o.games < 1) {
+    std::fprintf(stderr, "selfplay: a match needs at least one game\n");
+    return 2;
+  }
+  Stats st;
+  std::ofstream dump;
+  if (!o.dump.empty()) dump.open(o.dump);
+  int wins = 0, losses = 0, unfinished = 0;
+  for (int g = 0; g < o.games; ++g) {
+    const bool a_first = g % 2 == 0;
+    const int levels[2] = {a_first ? o.match[0] : o.match[1], a_first ? o.match[1] : o.match[0]};
+    std::mt19937 rng(o.seed + static_cast<unsigned>(g / 2));
+    int plies = 0;
+    const End e = play(f, levels, rng, st, o, g, plies, dump.is_open() ? &dump : nullptr);
+    if (e == End::PlyLimit && dump.is_open())  // where an unfinished game stood at its end
+      dump << position_text::write(f, "game " + std::to_string(g + 1) + " unfinished") << "\n";
+    ++st.games;
+    st.plies += plies;
+    // Who moved last took the king; who was to move and could not, lost.
+    const int winner = e == End::KingTaken ? levels[(plies - 1) % 2]
+                       : e == End::NoMove  ? levels[(plies + 1) % 2]
+                                           : 0;
+    const bool a_won = winner == o.match[0] && (e == End::KingTaken || e == End::NoMove);
+    if (e == End::Broken) ++st.broken;
+    if (e == End::PlyLimit || e == End::Broken || o.match[0] == o.match[1])
+      ++unfinished;
+    else
+      ++(a_won ? wins : losses);
+    std::printf("game %d: %s, %d plies\n", g + 1,
+                e == End::PlyLimit ? "unfinished"
+                : e == End::Broken ? "broken"
+                : a_won            ? "won"
+                                   : "lost",
+                plies);
+    std::fflush(stdout);
+  }
+  // All or nothing: half a game goes the other way.
+  const double n = o.games;
+  double w = wins, l = losses;
+  if (w == n) w -= 0.5, l += 0.5;
+  if (l == n) l -= 0.5, w += 0.5;
+  const double p = (w + 0.5 * unfinished) / n;
+  const double variance =
+      (w * (1 - p) * (1 - p) + l * p * p + unfinished * (0.5 - p) * (0.5 - p)) / n;
+  const double margin = 1.96 * std::sqrt(variance / n), edge = 0.25 / n;
+  const double low = std::max(p - margin, edge), high = std::min(p + margin, 1 - edge);
+  std::printf("plies %ld (%.1f a game); level %d decisions: slowest %.1f ms", st.plies,
+              st.games ? double(st.plies) / st.games : 0.0, o.match[0],
+              1e3 * st.slowest_at[std::clamp(o.match[0], 0, int(F::探索_レベル))]);
+  if (o.nodes > 0)
+    std::printf(" (%ld nodes a move)\n", o.nodes);
+  else
+    std::printf(" (budget %.0f ms)\n", 1e3 * o.seconds);
+  std::printf("broken %d\n", st.broken);
+  std::printf("match %d:%d: %d wins, %d losses, %d unfinished of %d; Elo %ld ± %ld\n", o.match[0],
+              o.match[1], wins, losses, unfinished, o.games, elo(p),
+              (elo(high) - elo(low) + 1) / 2);
+  return st.broken == 0 ? 0 : 1;
 }
 
 }  // namespace
@@ -229,14 +323,16 @@ int main(int argc, char** argv) {
     decide_suite(f, o.suite);
     return 0;
   }
+  if (o.match[0] != 0) return run_match(f, o);
   std::ofstream dump_file;
   if (!o.dump.empty()) dump_file.open(o.dump);
   Stats st;
   for (int g = 0; g < o.games; ++g) {
     const int level = o.level >= 1 && o.level <= 3 ? o.level : g % 3 + 1;
+    const int levels[2] = {level, level};
     std::mt19937 rng(o.seed + static_cast<unsigned>(g));
     int plies = 0;
-    const End e = play(f, level, rng, st, o, g, plies, dump_file.is_open() ? &dump_file : nullptr);
+    const End e = play(f, levels, rng, st, o, g, plies, dump_file.is_open() ? &dump_file : nullptr);
     ++st.games;
     st.plies += plies;
     switch (e) {

@@ -1,0 +1,93 @@
+// The searching player: iterative deepening alpha-beta over turns (a spell, then a move), with
+// a transposition table, move ordering, a quiescence search over captures, and the capture of
+// the king as the win.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "engine/Moves.h"
+#include "engine/TranspositionTable.h"
+
+namespace engine {
+
+// A decision's bounds. With a node limit the search counts nodes only, never the clock, so the
+// same position always gets the same decision; without one it thinks for `seconds`.
+struct Limits {
+  double seconds = 1.0;
+  long nodes = 0;
+};
+
+struct Decision {
+  Move turn;           // empty when the side to move has no move at all
+  int score = 0;       // for the side to move
+  int depth = 0;       // the deepest search completed
+  long nodes = 0;      // every node visited, quiescence included
+  double seconds = 0;  // thinking time
+};
+
+// Scores of the won game: the sooner the king falls, the higher.
+constexpr int kWin = 30000;
+constexpr int kMaxPly = 100;
+constexpr int kWinBound = kWin - kMaxPly;  // any score beyond this is a win found
+
+class Search {
+ public:
+  explicit Search(std::size_t table_bytes = TranspositionTable::kDefaultBytes);
+
+  // Called now and then while thinking (every `every` seconds at most often), so that the
+  // caller can keep its window and clock alive.
+  void set_keep_alive(std::function<void()> call, double every);
+
+  // `earlier`: the keys of the game's earlier positions with the same side to move. Going back
+  // to one of them counts a little against that side, so that it does not go round in circles.
+  Decision think(const Position& root, const Limits& limits,
+                 const std::vector<std::uint64_t>& earlier = {});
+  std::size_t table_bytes() const { return table_.bytes(); }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  // What a node knows while its moves are tried.
+  struct Node {
+    int alpha, beta, old_alpha, depth, ply;
+    bool pv;
+    int best;
+    Move best_turn, table_move;
+    int first_spell;
+  };
+
+  int search(const Position& p, int alpha, int beta, int depth, int ply);
+  bool try_move(const Position& p, Move m, int i, bool quiet_late, Node& n);
+  int quiesce(const Position& p, int alpha, int beta, int ply);
+  bool settled(const Position& p, int ply, int& score);
+  bool out_of_time();
+  void keep_alive_if_due();
+  int spell_for(const Position& p, int ply) const;
+  int refuter_place(const Position& p, int ply) const;
+  int order_score(const Position& p, Move m, Move table_move, int ply) const;
+  void reward(const Position& p, Move m, int depth, int ply);
+
+  TranspositionTable table_;
+  Limits limits_;
+  Clock::time_point start_, last_call_;
+  std::function<void()> keep_alive_;
+  double keep_alive_every_ = 0;
+  long nodes_ = 0;
+  bool stopped_ = false;
+  Move killers_[kMaxPly][2];
+  Move refutation_[kMaxPly + 1];  // the best reply found at each ply, for the spell against it
+  int last_spell_[kMaxPly];       // the spell of the last best turn at each ply
+  int history_[2][kPieceCodes][kCells];
+  bool repeated(const Position& p) const;
+
+  Move root_best_;
+  Side root_side_ = Upper;
+  const std::vector<std::uint64_t>* earlier_ = nullptr;
+  std::uint64_t earlier_bits_ = 0;  // one bit for each earlier key's low six bits
+  int root_score_ = 0;
+};
+
+}  // namespace engine
