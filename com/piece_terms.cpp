@@ -59,13 +59,13 @@ constexpr double kKingOut = 15, kKingOffCentre = 1, kKingFreesPinned = 10, kKing
 constexpr double kKingCramped = 20;
 
 // A candidate of the computer as the piece terms see it: the move, the lower king's square and
-// how many pieces of each side reach the destination. Each term adds to the score in turn.
+// how many pieces of each side reach the destination. Each term adds to the score in turn; the
+// kind of the piece moved chooses which terms.
 class Candidate {
  public:
-  Candidate(F& f, Int target, Int PC, Int X, Int Y, Int X2, Int Y2)
+  Candidate(F& f, Int target, Int X, Int Y, Int X2, Int Y2)
       : f(f),
         target(target),
-        PC(PC),
         X(X),
         Y(Y),
         X2(X2),
@@ -96,7 +96,7 @@ class Candidate {
   Int sq(Sq s) const { return f.ban[s.x][s.y]; }
 
   F& f;
-  const Int target, PC, X, Y, X2, Y2;
+  const Int target, X, Y, X2, Y2;
   const bool drop;
   const Int kx, ky;
   const Int manD, comD;
@@ -382,7 +382,7 @@ double Candidate::king(double score) const {
 }  // namespace
 
 double Form1::盤評価_駒別(double score, Int target, Int PC, Int X, Int Y, Int X2, Int Y2) {
-  const Candidate candidate(*this, target, PC, X, Y, X2, Y2);
+  const Candidate candidate(*this, target, X, Y, X2, Y2);
   for (const KindTerms& kind : kKindTerms)
     if (kind.code == PC) return (candidate.*kind.terms)(score);
   return score;
