@@ -1,4 +1,4 @@
-// Words the computer player's files share: piece values, hand codes and small board tests.
+// Words the computer player's files share: piece values and small board tests.
 #pragma once
 
 #include <cstdlib>
@@ -10,11 +10,12 @@ namespace com {
 using F = Form1;
 using board::on_board;
 
-// The upper side's code of each hand kind 1 歩 .. 7 飛.
-constexpr Int kUpperHandCodes[F::mochi_max + 1] = {F::kara,    F::com_hu,  F::com_kyou, F::com_kei,
-                                                   F::com_gin, F::com_kin, F::com_kaku, F::com_sya};
-// Hand kinds the terms ask about.
-constexpr int kHu = 1, kKyou = 2, kKei = 3, kGin = 4, kKin = 5, kKaku = 6;
+using board::kGin;
+using board::kHu;
+using board::kKaku;
+using board::kKei;
+using board::kKin;
+using board::kKyou;
 
 // A piece's code is its value.
 inline Int value(Int code) {

@@ -209,17 +209,11 @@ Int Form1::盤評価_自角注意_COM(Int X2, Int Y2, Int PC) {
 }
 
 Int Form1::調査_自守駒MAN_直進駒(Int X, Int Y) {
-  const Int saved = ban[X][Y];
-  ban[X][Y] = kara;
-  Int answer = nasi;
+  const TrialSquare lifted(ban[X][Y], kara);
   for (Int y = Y + 1; y <= ban_max; ++y) {
     const Int c = ban[X][y];
     if (c >= com_hu) break;
-    if (c == man_kyou || c == man_sya || c == man_sya_nari) {
-      answer = 移動チェック(X, y, X, Y, c);
-      break;
-    }
+    if (c == man_kyou || c == man_sya || c == man_sya_nari) return 移動チェック(X, y, X, Y, c);
   }
-  ban[X][Y] = saved;
-  return answer;
+  return nasi;
 }

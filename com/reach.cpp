@@ -9,11 +9,8 @@ namespace {
 
 using namespace com;
 
-constexpr Int kPlainCodes[] = {F::com_hu,       F::com_hu_nari,  F::com_kyou,      F::com_kyou_nari,
-                               F::com_kei,      F::com_kei_nari, F::com_gin,       F::com_gin_nari,
-                               F::com_kin,      F::com_kaku,     F::com_kaku_nari, F::com_sya,
-                               F::com_sya_nari, F::com_ou};
-constexpr int kKinds = static_cast<int>(std::size(kPlainCodes));
+using board::kUpperCodes;
+constexpr int kKinds = static_cast<int>(std::size(kUpperCodes));
 
 // Table index of a piece code, both sides; -1 for anything that is no piece.
 constexpr Int kMostCode = F::com_ou;
@@ -22,8 +19,8 @@ struct CodeIndex {
   constexpr CodeIndex() : of() {
     for (int& i : of) i = -1;
     for (int i = 0; i < kKinds; ++i) {
-      of[kMostCode + kPlainCodes[i]] = i;
-      of[kMostCode - kPlainCodes[i]] = kKinds + i;
+      of[kMostCode + kUpperCodes[i]] = i;
+      of[kMostCode - kUpperCodes[i]] = kKinds + i;
     }
   }
 };
@@ -37,18 +34,12 @@ using Table = std::array<std::array<Reach, 81>, 2 * kKinds>;
 
 Table build(F& f) {
   Table t{};
-  // On an empty board without seals; the position is put back afterwards.
-  using Board = Int[10][10];
-  Board* boards[] = {&f.ban, &f.huu_man, &f.huu_com};
-  Board saved[3];
-  for (int b = 0; b < 3; ++b) {
-    copy_board(saved[b], *boards[b]);
-    for (auto& column : *boards[b])
-      for (Int& v : column) v = 0;
-  }
+  // In an empty position, no piece and no seal; the position is put back afterwards.
+  const PositionGuard kept(f);
+  static_cast<GamePosition&>(f) = GamePosition{};
   for (int side = 0; side < 2; ++side)
     for (int i = 0; i < kKinds; ++i) {
-      const Int code = static_cast<Int>(side == 0 ? kPlainCodes[i] : -kPlainCodes[i]);
+      const Int code = static_cast<Int>(side == 0 ? kUpperCodes[i] : -kUpperCodes[i]);
       for (Int x = 1; x <= F::ban_max; ++x)
         for (Int y = 1; y <= F::ban_max; ++y) {
           Reach& r = t[side * kKinds + i][(x - 1) * F::ban_max + (y - 1)];
@@ -57,7 +48,6 @@ Table build(F& f) {
               if (f.移動チェック(x, y, x2, y2, code) == F::ari) r.to[r.n++] = {x2, y2};
         }
     }
-  for (int b = 0; b < 3; ++b) copy_board(*boards[b], saved[b]);
   return t;
 }
 

@@ -95,11 +95,10 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
         idou_koma = ban[X][Y];
         man_ou_kyori = static_cast<Int>(std::max(std::abs(man_ou_x - X), std::abs(man_ou_y - Y)));
         const Int target = ban[X2][Y2];
-        ban[X][Y] = kara;
-        ban[X2][Y2] = idou_koma;
 
         double score;
         Int after = idou_koma;
+        const TrialMove trial(*this, X, Y, X2, Y2, idou_koma);
         if (調査_駒成(X, Y, X2, Y2, idou_koma) == nasi) {
           勢力調査();
           score = 盤評価(target, idou_koma, X, Y, X2, Y2);
@@ -117,9 +116,6 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
           score = std::max(plain, promoted);
           if (promoted > plain || always_promotes(idou_koma)) after = nari_koma;
         }
-
-        ban[X2][Y2] = target;
-        ban[X][Y] = idou_koma;
         if (improves(score, X, Y, X2, Y2, after)) {
           O_元駒 = idou_koma;  // a drop leaves it as the last board move set it
           if (target == man_ou) return;
@@ -132,16 +128,15 @@ void Form1::調査_COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_
   for (Int k = 1; k <= mochi_max; ++k) {
     Timer1_Timer();
     if (mochi_com[k] <= 0) continue;
-    idou_koma = kUpperHandCodes[k];
+    idou_koma = board::kHandCodes[k];
     for (Int X2 = 1; X2 <= ban_max; ++X2) {
       for (Int Y2 = 1; Y2 <= ban_max; ++Y2) {
         if (ban[X2][Y2] != kara ||
             移動チェック(mochi_com_x, board::com_hand_row(k), X2, Y2, idou_koma) != ari)
           continue;
-        ban[X2][Y2] = idou_koma;
+        const TrialSquare drop(ban[X2][Y2], idou_koma);
         勢力調査();
         const double score = 盤評価(kara, idou_koma, mochi_com_x, k, X2, Y2);
-        ban[X2][Y2] = kara;
         if (improves(score, mochi_com_x, k, X2, Y2, idou_koma) && best >= kMateScore) return;
       }
     }
@@ -157,13 +152,12 @@ void Form1::調査_移動不可駒() {
       kugi_man[X][Y] = 0;
       const Int piece = ban[X][Y];
       if (piece == kara) continue;
-      ban[X][Y] = kara;
+      const TrialSquare lifted(ban[X][Y], kara);
       if (piece <= man_hu) {
         if (line_reaches_king(*this, upper, X, Y, man_ou_x, man_ou_y)) kugi_man[X][Y] = 1;
       } else if (piece >= com_hu) {
         if (line_reaches_king(*this, lower, X, Y, com_ou_x, com_ou_y)) kugi_com_umu = ari;
       }
-      ban[X][Y] = piece;
     }
   }
 }

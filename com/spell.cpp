@@ -21,41 +21,21 @@ void Form1::COM_MAN_入替処理() {
 
 void Form1::調査_ルミナーク座標(Int& O_駒, Int& O_X, Int& O_Y) {
   if (調査_探索封印(O_駒, O_X, O_Y)) return;
-  Int saved_ban[10][10];
-  Int saved_man[8], saved_com[8];
-  com::copy_board(saved_ban, ban);
-  for (Int k = 1; k <= mochi_max; ++k) {
-    saved_man[k] = mochi_man[k];
-    saved_com[k] = mochi_com[k];
-  }
-
-  // A sealed king keeps its recorded square through 勢力調査, so the square recorded on the
-  // turned board must not outlive the search.
-  const Int kings[] = {man_ou_x, man_ou_y, com_ou_x, com_ou_y};
-
+  // The turned board, its hands and the kings' squares found on it (a sealed king keeps its
+  // recorded square through 勢力調査) must not outlive the search.
+  const PositionGuard kept(*this);
   COM_MAN_入替処理();
   // Nothing is written when the lower side has no reply at all.
   Int X = 0, Y = 0, X2 = 0, Y2 = 0, before = kara, after = kara;
   調査_COM打ち座標(X, Y, X2, Y2, before, after);
-  if (board::on_board(X2, Y2)) {
-    if (X == mochi_com_x) {
-      O_駒 = static_cast<Int>(-after);
-      O_X = mochi_man_x;
-      O_Y = Y;
-    } else {
-      O_駒 = static_cast<Int>(-before);
-      O_X = static_cast<Int>(kTurn - X);
-      O_Y = static_cast<Int>(kTurn - Y);
-    }
-  }
-
-  com::copy_board(ban, saved_ban);
-  man_ou_x = kings[0];
-  man_ou_y = kings[1];
-  com_ou_x = kings[2];
-  com_ou_y = kings[3];
-  for (Int k = 1; k <= mochi_max; ++k) {
-    mochi_man[k] = saved_man[k];
-    mochi_com[k] = saved_com[k];
+  if (!board::on_board(X2, Y2)) return;
+  if (X == mochi_com_x) {
+    O_駒 = static_cast<Int>(-after);
+    O_X = mochi_man_x;
+    O_Y = Y;
+  } else {
+    O_駒 = static_cast<Int>(-before);
+    O_X = static_cast<Int>(kTurn - X);
+    O_Y = static_cast<Int>(kTurn - Y);
   }
 }

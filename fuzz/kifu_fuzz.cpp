@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/Form1.h"
-#include "support/QuietWindow.h"
+#include "shell/QuietWindow.h"
 
 namespace {
 

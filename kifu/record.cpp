@@ -1,6 +1,33 @@
 // The move record: a snapshot of the position before every move, with the clocks around it.
-// Recording, stepping, loading and the start of a game all copy the same seven arrays.
+// Recording, stepping and the start of a game all copy the same seven arrays, listed once.
+#include <iterator>
+
 #include "shell/Form1.h"
+
+namespace {
+
+// Each array of the position beside the record's array that keeps it in snapshot n.
+template <class Visit>
+void each_kept_array(Form1& f, long n, Visit&& visit) {
+  visit(f.ban, f.kifu_ban[n]);
+  visit(f.mochi_man, f.kifu_mochi_man[n]);
+  visit(f.mochi_com, f.kifu_mochi_com[n]);
+  visit(f.huu_man, f.kifu_huu_man[n]);
+  visit(f.huu_com, f.kifu_huu_com[n]);
+  visit(f.huu_mochi_man, f.kifu_huu_mochi_man[n]);
+  visit(f.huu_mochi_com, f.kifu_huu_mochi_com[n]);
+}
+
+// The entries in use, from 1: squares 1..9 of a board, kinds 1..7 of a hand.
+void copy_used(Int& to, Int from) {
+  to = from;
+}
+template <class To, class From>
+void copy_used(To& to, const From& from) {
+  for (size_t i = 1; i < std::size(to); ++i) copy_used(to[i], from[i]);
+}
+
+}  // namespace
 
 void Form1::手順保存(Int, Int, Int, Int, Int, Int, Single 前秒M, Single 後秒M, Single 前秒C,
                      Single 後秒C) {
@@ -35,35 +62,13 @@ void Form1::記録_確保(long n) {
 // The board, both hands and every seal flag into snapshot n.
 void Form1::記録_局面保存(long n) {
   記録_確保(n);
-  for (Int x = 1; x <= ban_max; ++x)
-    for (Int y = 1; y <= ban_max; ++y) {
-      kifu_ban[n][x][y] = ban[x][y];
-      kifu_huu_man[n][x][y] = huu_man[x][y];
-      kifu_huu_com[n][x][y] = huu_com[x][y];
-    }
-  for (Int k = 1; k <= mochi_max; ++k) {
-    kifu_mochi_man[n][k] = mochi_man[k];
-    kifu_mochi_com[n][k] = mochi_com[k];
-    kifu_huu_mochi_man[n][k] = huu_mochi_man[k];
-    kifu_huu_mochi_com[n][k] = huu_mochi_com[k];
-  }
+  each_kept_array(*this, n, [](const auto& live, auto& kept) { copy_used(kept, live); });
 }
 
 // Snapshot n back into the game, with both hand totals.
 void Form1::記録_局面復元(long n) {
   if (n < 0 || static_cast<size_t>(n) >= kifu_ban.size()) return;
-  for (Int x = 1; x <= ban_max; ++x)
-    for (Int y = 1; y <= ban_max; ++y) {
-      ban[x][y] = kifu_ban[n][x][y];
-      huu_man[x][y] = kifu_huu_man[n][x][y];
-      huu_com[x][y] = kifu_huu_com[n][x][y];
-    }
-  for (Int k = 1; k <= mochi_max; ++k) {
-    mochi_man[k] = kifu_mochi_man[n][k];
-    mochi_com[k] = kifu_mochi_com[n][k];
-    huu_mochi_man[k] = kifu_huu_mochi_man[n][k];
-    huu_mochi_com[k] = kifu_huu_mochi_com[n][k];
-  }
+  each_kept_array(*this, n, [](auto& live, const auto& kept) { copy_used(live, kept); });
   mochi_com_kei = 調査_持駒数(com_te);
   mochi_man_kei = 調査_持駒数(man_te);
 }
@@ -75,10 +80,5 @@ void Form1::記録_初期局面() {
   kifu_jikan_man_mae[0] = kifu_jikan_man_ato[0] = 0;
   kifu_jikan_com_mae[0] = kifu_jikan_com_ato[0] = 0;
   記録_確保(1);
-  for (auto* board : {&kifu_ban[1], &kifu_huu_man[1], &kifu_huu_com[1]})
-    for (auto& column : *board)
-      for (Int& v : column) v = 0;
-  for (auto* hand :
-       {&kifu_mochi_man[1], &kifu_mochi_com[1], &kifu_huu_mochi_man[1], &kifu_huu_mochi_com[1]})
-    for (Int& v : *hand) v = 0;
+  each_kept_array(*this, 1, [](const auto&, auto& kept) { kept = {}; });
 }

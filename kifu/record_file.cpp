@@ -10,8 +10,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "shell/BoardTerms.h"
 #include "shell/Encoding.h"
-#include "shell/Form1.h"
 
 namespace {
 
@@ -66,14 +66,11 @@ void each_field(F& f, long n, Visit&& visit) {
   visit(Field::Time, f.kifu_jikan_com_ato[n]);
 }
 
-// The codes a square may hold, besides the empty square.
-constexpr Int kPieces[] = {F::com_hu,       F::com_hu_nari,  F::com_kyou,      F::com_kyou_nari,
-                           F::com_kei,      F::com_kei_nari, F::com_gin,       F::com_gin_nari,
-                           F::com_kin,      F::com_kaku,     F::com_kaku_nari, F::com_sya,
-                           F::com_sya_nari, F::com_ou};
+// The codes a square may hold: the empty square and every piece of either side.
 bool is_square_code(long code) {
-  return code == F::kara || std::any_of(std::begin(kPieces), std::end(kPieces),
-                                        [&](Int p) { return code == p || code == -p; });
+  return code == F::kara ||
+         std::any_of(std::begin(board::kUpperCodes), std::end(board::kUpperCodes),
+                     [&](Int p) { return code == p || code == -p; });
 }
 
 // A hand count is one character: 0 to 9 as digits, 10 to 35 as the letters A to Z.

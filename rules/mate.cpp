@@ -23,15 +23,11 @@ bool drops_block(F& f, const Int (&oute)[10][10], int kx, int ky, Int trial, boo
       const Int v = oute[x][y];
       if (v == oute_koma && next_to(x, y, kx, ky)) return false;
       if (v != oute_sen) continue;
-      const Int saved = f.ban[x][y];
-      f.ban[x][y] = only_pawns ? saved : trial;
-      bool reached = false;
-      for (int x2 = 1; x2 <= F::ban_max && !reached; ++x2)
-        for (int y2 = 1; y2 <= F::ban_max && !reached; ++y2)
+      const TrialSquare block(f.ban[x][y], only_pawns ? f.ban[x][y] : trial);
+      for (int x2 = 1; x2 <= F::ban_max; ++x2)
+        for (int y2 = 1; y2 <= F::ban_max; ++y2)
           if (oute[x2][y2] == oute_koma && f.移動チェック(x2, y2, kx, ky, f.ban[x2][y2]) == F::ari)
-            reached = true;
-      f.ban[x][y] = saved;
-      if (reached) return false;
+            return false;
     }
   }
   return true;
@@ -67,13 +63,8 @@ Int Form1::詰めかMAN() {
         for (Int ty = 1; ty <= ban_max; ++ty) {
           if ((tx == sx && ty == sy) || oute_man[tx][ty] <= 0) continue;
           if (移動チェック(sx, sy, tx, ty, code) != ari) continue;
-          const Int saved = ban[tx][ty];
-          ban[tx][ty] = code;
-          ban[sx][sy] = kara;
-          const Int taken = 詰めかMAN_COM移動();
-          ban[tx][ty] = saved;
-          ban[sx][sy] = code;
-          if (taken == nasi) return nasi;
+          const TrialMove trial(*this, sx, sy, tx, ty, code);
+          if (詰めかMAN_COM移動() == nasi) return nasi;
         }
       }
     }
@@ -101,12 +92,8 @@ Int Form1::詰めかCOM() {
         for (Int ty = 1; ty <= ban_max; ++ty) {
           if ((tx == sx && ty == sy) || oute_com[tx][ty] <= 0) continue;
           if (移動チェック(sx, sy, tx, ty, code) != ari) continue;
-          const Int saved = ban[tx][ty];
-          ban[tx][ty] = code;
-          ban[sx][sy] = kara;
+          const TrialMove trial(*this, sx, sy, tx, ty, code);
           勢力調査();
-          ban[tx][ty] = saved;
-          ban[sx][sy] = code;
           if (seiryoku_man[kx][ky] == 0) return nasi;
         }
       }

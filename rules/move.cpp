@@ -2,47 +2,7 @@
 #include "shell/BoardTerms.h"
 
 namespace {
-
 using board::on_board;
-
-// Hand kind 1..7 of a piece code, promoted or not, either side; 0 for anything else.
-inline int hand_kind(Int piece) {
-  switch (piece < 0 ? -piece : piece) {
-    case Form1::com_hu:
-    case Form1::com_hu_nari:
-      return 1;
-    case Form1::com_kyou:
-    case Form1::com_kyou_nari:
-      return 2;
-    case Form1::com_kei:
-    case Form1::com_kei_nari:
-      return 3;
-    case Form1::com_gin:
-    case Form1::com_gin_nari:
-      return 4;
-    case Form1::com_kin:
-    case Form1::com_kin_nari:
-      return 5;
-    case Form1::com_kaku:
-    case Form1::com_kaku_nari:
-      return 6;
-    case Form1::com_sya:
-    case Form1::com_sya_nari:
-      return 7;
-    default:
-      return 0;
-  }
-}
-
-constexpr Int kHandCode[Form1::mochi_max + 1] = {0,
-                                                 Form1::com_hu,
-                                                 Form1::com_kyou,
-                                                 Form1::com_kei,
-                                                 Form1::com_gin,
-                                                 Form1::com_kin,
-                                                 Form1::com_kaku,
-                                                 Form1::com_sya};
-
 }  // namespace
 
 void Form1::駒移動(Int fromX, Int fromY, Int toX, Int toY, Int piece) {
@@ -102,7 +62,7 @@ void Form1::駒取得(Int piece) {
     shouri_te = com_te;
     return;
   }
-  const int k = hand_kind(piece);
+  const int k = board::kind_in_hand(piece);
   if (k == 0) return;
   if (piece > 0)
     mochi_man[k] += 1;
@@ -138,7 +98,7 @@ Int Form1::調査_駒成(Int fromX, Int fromY, Int /*toX*/, Int toY, Int piece) 
       return nasi;
   }
   if (!may) return nasi;
-  nari_koma = piece < 0 ? piece - 1 : piece + 1;
+  nari_koma = piece < 0 ? piece - board::nari_sa : piece + board::nari_sa;
   return ari;
 }
 
@@ -181,7 +141,7 @@ Int Form1::調査_持駒数(Int side) {
 
 Int Form1::取得_持盤駒(Int kind, Int side) {
   if (!board::is_hand_kind(kind)) return 0;
-  return side == man_te ? -kHandCode[kind] : kHandCode[kind];
+  return side == man_te ? -board::kHandCodes[kind] : board::kHandCodes[kind];
 }
 
 void Form1::調査_移動結果(long n, Int& X, Int& Y, Int& piece) {

@@ -1,20 +1,36 @@
-// The game: its whole state as public fields and every procedure as a member function.
-// Definitions live by subject in shell/, rules/, com/, screen/ and kifu/.
+// The game: its state in parts, each declared in the folder that owns it, and every procedure
+// as a member function, defined by subject in shell/, rules/, com/, screen/ and kifu/.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
+#include "com/ComScratch.h"
+#include "com/SearchPlayer.h"
+#include "kifu/Record.h"
+#include "rules/Influence.h"
+#include "rules/Position.h"
+#include "screen/Clocks.h"
+#include "shell/GameStatus.h"
+#include "shell/GameTerms.h"
 #include "shell/Sound.h"
 #include "shell/Window.h"
 
-using Int = std::int16_t;  // the game's integers are 16 bits wide
-using Single = float;      // clocks are single-precision seconds
-
-class Form1 {
+// The parts keep the order in which the fields were always laid out: the search runs a little
+// faster with the maps where they were.
+class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, geometry
+              public GameOptions,    // background, move guidance, the settings file
+              public GamePosition,   // board, hands, seals, kings, side to move
+              public GameStatus,     // sides, winner, kind of game, moves, level, handicap
+              public Clocks,         // both sides' seconds
+              public SoundHandles,   // the sound device and the sounds loaded
+              public BoardInput,     // the player's selection
+              public MoveFindings,   // two-pawn columns, the proposed promotion
+              public InfluenceMaps,  // what each side reaches, guards, attackers, checks
+              public ComScratch,     // the computer's search
+              public Record,         // the move record and stepping through it
+              public SearchPlayer {  // LEVEL4: its budget, its spell, the positions it left
  public:
   explicit Form1(Window& window);
   Form1(const Form1&) = delete;
@@ -22,217 +38,6 @@ class Form1 {
 
   Window& win;
   SoundLibrary* ds;  // never null; silent until a sound library is loaded
-
-  // ---- Truth values and sides -------------------------------------------------------------
-  static constexpr Int ari = 1;
-  static constexpr Int nasi = 0;
-  static constexpr Int te_sente = 1;
-  static constexpr Int te_gote = -1;
-  static constexpr Int te_nasi = 0;
-  static constexpr Int mode_man = 0;
-  static constexpr Int mode_com = 1;
-
-  // ---- Piece codes: negative for the lower side (the human), positive for the upper ------
-  static constexpr Int kara = 0;
-  static constexpr Int man_hu = -10, man_hu_nari = -11;
-  static constexpr Int man_kyou = -20, man_kyou_nari = -21;
-  static constexpr Int man_kei = -30, man_kei_nari = -31;
-  static constexpr Int man_gin = -100, man_gin_nari = -101;
-  static constexpr Int man_kin = -110, man_kin_nari = -111;
-  static constexpr Int man_kaku = -120, man_kaku_nari = -121;
-  static constexpr Int man_sya = -130, man_sya_nari = -131;
-  static constexpr Int man_ou = -140;
-  static constexpr Int com_hu = 10, com_hu_nari = 11;
-  static constexpr Int com_kyou = 20, com_kyou_nari = 21;
-  static constexpr Int com_kei = 30, com_kei_nari = 31;
-  static constexpr Int com_gin = 100, com_gin_nari = 101;
-  static constexpr Int com_kin = 110, com_kin_nari = 111;
-  static constexpr Int com_kaku = 120, com_kaku_nari = 121;
-  static constexpr Int com_sya = 130, com_sya_nari = 131;
-  static constexpr Int com_ou = 140;
-
-  // A sealed piece is drawn under its code plus this.
-  static constexpr Int huu_sa = 5;
-  static constexpr Int man_hu_huu = -5, man_hu_nari_huu = -6;
-  static constexpr Int man_kyou_huu = -15, man_kyou_nari_huu = -16;
-  static constexpr Int man_kei_huu = -25, man_kei_nari_huu = -26;
-  static constexpr Int man_gin_huu = -95, man_gin_nari_huu = -96;
-  static constexpr Int man_kin_huu = -105, man_kin_nari_huu = -106;
-  static constexpr Int man_kaku_huu = -115, man_kaku_nari_huu = -116;
-  static constexpr Int man_sya_huu = -125, man_sya_nari_huu = -126;
-  static constexpr Int man_ou_huu = -135;
-  static constexpr Int com_hu_huu = 15, com_hu_nari_huu = 16;
-  static constexpr Int com_kyou_huu = 25, com_kyou_nari_huu = 26;
-  static constexpr Int com_kei_huu = 35, com_kei_nari_huu = 36;
-  static constexpr Int com_gin_huu = 105, com_gin_nari_huu = 106;
-  static constexpr Int com_kin_huu = 115, com_kin_nari_huu = 116;
-  static constexpr Int com_kaku_huu = 125, com_kaku_nari_huu = 126;
-  static constexpr Int com_sya_huu = 135, com_sya_nari_huu = 136;
-  static constexpr Int com_ou_huu = 145;
-
-  // ---- Hands --------------------------------------------------------------------------------
-  static constexpr Int mochi_max = 7;       // hand kinds 1 歩 .. 7 飛
-  static constexpr Int mochi_com_x = -1;    // pseudo-column of the upper side's hand
-  static constexpr Int mochi_man_x = 11;    // pseudo-column of the lower side's hand
-  static constexpr Int mochi_com_gyou = 8;  // upper hand: kind k in row 8 - k
-  static constexpr Int mochi_man_gyou = 2;  // lower hand: kind k in row k + 2
-
-  // ---- Picture codes ------------------------------------------------------------------------
-  static constexpr Int e_kara = 0;
-  static constexpr Int e_title = 1;
-  static constexpr Int haikei_midori = 2;
-  static constexpr Int haikei_tatami = 3;
-  static constexpr Int haikei_take = 4;
-  static constexpr Int haikei_uchu = 5;
-  static constexpr Int haikei_renga = 6;
-  static constexpr Int e_madousi = 7;
-  static constexpr Int e_luminak = 8;
-  static constexpr Int e_huuin = 9;
-
-  // ---- Colours: QuickBASIC palette indexes ------------------------------------------------
-  static constexpr Int iro_siro = 15;
-  static constexpr Int iro_murasaki = 5;
-  static constexpr Int iro_midori = 2;
-  static constexpr Int iro_aka = 12;
-  static constexpr Int iro_kuro = 0;
-  static constexpr Int iro_kiiro = 14;
-  static constexpr Int iro_tya = 6;
-  static constexpr Int iro_haikei = 2;
-  static constexpr Int iro_waku = 2;
-  static constexpr Int iro_sikou = 15;
-  Int iro_sidou = iro_waku;  // iro_siro while move guidance is on
-
-  // ---- Mouse and keys -----------------------------------------------------------------------
-  static constexpr Int button_hidari = 1;
-  static constexpr Int button_migi = 2;
-  static constexpr Int key_esc = 27;
-
-  // ---- Geometry, twips ----------------------------------------------------------------------
-  static constexpr Int ban_max = 9;
-  static constexpr Int ban_x0 = 1050;
-  static constexpr Int ban_y0 = 100;
-  static constexpr Int masu_w = 495;
-  static constexpr Int masu_h = 615;
-  static constexpr Int form_w = 9000;  // client area of the window
-  static constexpr Int form_h = 8000;
-  static constexpr Int form_top_maximized = -60;  // top edge of a maximised window
-  static double cell_x(double column) { return ban_x0 + masu_w * column; }
-  static double cell_y(double row) { return ban_y0 + masu_h * row; }
-
-  // ---- Board, hands and seals ---------------------------------------------------------------
-  Int ban[10][10] = {};
-  Int mochi_man[8] = {};
-  Int mochi_com[8] = {};
-  Int mochi_man_kei = 0;
-  Int mochi_com_kei = 0;
-  Int huu_man[10][10] = {};
-  Int huu_com[10][10] = {};
-  Int huu_mochi_man[8] = {};
-  Int huu_mochi_com[8] = {};
-
-  // ---- Game status --------------------------------------------------------------------------
-  Int teban = te_nasi;
-  Int man_te = te_gote;
-  Int com_te = te_sente;
-  Int shouri_te = te_nasi;
-  Int taikyoku_mode = mode_man;
-  Int kifu_mode = nasi;
-  long tesuu = 0;  // a loaded record may hold more moves than 16 bits count
-  Int level = 3;
-  // LEVEL4, the searching player: its budget a move, and a node limit (0: the time alone).
-  static constexpr Int 探索_レベル = 4;
-  Single 探索_秒 = 1.0f;
-  long 探索_局面数 = 0;
-  // The spell its search chose with its move: code (kara for none) and target.
-  Int 探索_封印駒 = kara, 探索_封印X = 0, 探索_封印Y = 0;
-  // The keys of the positions it has moved from in this game, so that it does not go round.
-  std::vector<std::uint64_t> 探索_履歴;
-  Int hande_level = 0;
-  Int hande_settei = nasi;
-  Int hanten = nasi;
-  Int modori_chuu = nasi;
-  Int haikei = haikei_midori;
-  Int sidou = nasi;
-  bool font_bold = false;  // the form's font, bold once the labels have been drawn
-
-  // ---- Clocks -------------------------------------------------------------------------------
-  Single kaisi_jikoku = 0;
-  Single keika_byou = 0;
-  Single keika_byou_hyouji = 0;
-  Single jikan_man = 0;
-  Single jikan_com = 0;
-
-  // ---- Sound handles ------------------------------------------------------------------------
-  std::int32_t snd_kinsi = 0, snd_sonota = 0, snd_bgm = 0, snd_komauti = 0;
-  std::int32_t snd_kanasibari = 0, snd_mahou = 0, snd_sentou = 0;
-
-  // ---- Board input --------------------------------------------------------------------------
-  Int sentaku = 0;
-  Int sentaku_koma[10] = {};  // 3/4 origin, 5/6 destination, 8 piece code
-
-  // ---- Two-pawn flags and promotion ----------------------------------------------------------
-  Int nihu_man[10] = {};
-  Int nihu_com[10] = {};
-  Int nari_koma = 0;
-
-  // ---- Influence maps -----------------------------------------------------------------------
-  Int seiryoku_man[10][10] = {};
-  Int seiryoku_com[10][10] = {};
-  Int man_mamori[10][10] = {};
-  Int man_mamori_x[10][10] = {};
-  Int man_mamori_y[10][10] = {};
-  Int com_mamori[10][10] = {};
-  Int com_mamori_x[10][10] = {};
-  Int com_mamori_y[10][10] = {};
-  Int man_kougeki[10][10] = {};
-  Int man_kougeki_x[10][10] = {};
-  Int man_kougeki_y[10][10] = {};
-  Int man_kougeki_kazu[10][10] = {};
-  Int com_kougeki[10][10] = {};
-  Int com_kougeki_x[10][10] = {};
-  Int com_kougeki_y[10][10] = {};
-  Int oute_com[10][10] = {};
-  Int oute_man[10][10] = {};
-
-  // ---- Kings and mate tests -----------------------------------------------------------------
-  Int man_ou_x = 0, man_ou_y = 0;
-  Int com_ou_x = 0, com_ou_y = 0;
-  Int man_nigemiti[10][10] = {};
-
-  // ---- Computer player: what its search remembers of the position before its candidates ----
-  Int ban_hozon[10][10] = {};
-  Int seiryoku_man_mae[10][10] = {};
-  Int seiryoku_com_mae[10][10] = {};
-  Int com_kougeki_x_mae[10][10] = {};
-  Int com_kougeki_y_mae[10][10] = {};
-  Int man_nigemiti_mae = 0;
-  Int mochi_com_kei_mae = 0;
-  Int kugi_man[10][10] = {};  // 1 where a lower piece is pinned to its king
-  Int kugi_com_umu = nasi;    // some upper piece is pinned to its king
-  Int kaku_nerai_man[10][10] = {};
-  Int idou_koma = 0;     // the candidate's piece before the move
-  Int man_ou_kyori = 0;  // king distance from the candidate's origin to the lower king
-
-  // ---- Move record: snapshot n is the position before move n + 1 ----------------------------
-  // Each array grows with the record; 記録_確保 keeps them the same length.
-  using 盤面 = std::array<std::array<Int, 10>, 10>;
-  using 持駒 = std::array<Int, 8>;
-  std::vector<盤面> kifu_ban;
-  std::vector<持駒> kifu_mochi_man;
-  std::vector<持駒> kifu_mochi_com;
-  std::vector<盤面> kifu_huu_man;
-  std::vector<盤面> kifu_huu_com;
-  std::vector<持駒> kifu_huu_mochi_man;
-  std::vector<持駒> kifu_huu_mochi_com;
-  std::vector<Single> kifu_jikan_man_mae;
-  std::vector<Single> kifu_jikan_man_ato;
-  std::vector<Single> kifu_jikan_com_mae;
-  std::vector<Single> kifu_jikan_com_ato;
-  std::vector<Int> kifu_koma;  // code that move n placed
-  long kifu_tesuu = 0;
-  long kifu_saigo = 0;
-  std::string kifu_gyou;
-  std::istream* kifu_in = nullptr;  // the record file being read
 
   // ==== shell/: start-up, new game, shutdown, input ============================================
   void Form_Load();
@@ -250,7 +55,6 @@ class Form1 {
   void 待ち時間(double seconds);
 
   // ==== shell/: settings file and option menus =================================================
-  std::string settings_path = "Vexaルミナーク将棋.ini";  // the front end puts it beside the game
   void 読込_環境設定ファイル();
   void 書込_環境設定ファイル();
   void チェック設定(Int code);
@@ -277,8 +81,6 @@ class Form1 {
   void LEBEL_DOWN_Click();
 
   // ==== shell/: Module1, the sound library's device and the WAV files ==========================
-  std::int32_t ds_device = 0;
-  std::string sound_folder;  // where the WAV files are; the front end puts it beside the game
   void 初期化_サウンド(std::int32_t hwnd);
   void 終了_サウンド();
   std::int32_t 読込_サウンド(const std::string& name, std::int32_t count);

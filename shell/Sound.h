@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class SoundLibrary {
  public:
@@ -34,4 +35,18 @@ class SilentSound final : public SoundLibrary {
   std::int32_t dsPlay(std::int32_t) override { return 0; }
   std::int32_t dsPlayLooping(std::int32_t) override { return 0; }
   std::int32_t dsStop(std::int32_t) override { return 0; }
+};
+
+// The game's side of the sound library (Module1): its device, where the WAV files are, and the
+// handle of each sound loaded at start-up.
+struct SoundHandles {
+  std::int32_t ds_device = 0;
+  std::string sound_folder;         // the front end puts it beside the game
+  std::int32_t snd_kinsi = 0;       // 禁止.wav: a refused action
+  std::int32_t snd_sonota = 0;      // その他.wav
+  std::int32_t snd_bgm = 0;         // BGM.wav: the music
+  std::int32_t snd_komauti = 0;     // 駒打音.wav: a piece is placed
+  std::int32_t snd_kanasibari = 0;  // 金縛.wav: a piece is sealed
+  std::int32_t snd_mahou = 0;       // 魔法.wav: the spell
+  std::int32_t snd_sentou = 0;      // 戦闘.wav: the battle music
 };

@@ -65,18 +65,18 @@ enum class Menu {
 
 // Controls of the record dialog and the file picker.
 enum class Control {
-  Drive1,
-  Dir1,
-  File1,
-  Text1,
-  Text2,
-  Text3,
-  Text4,
-  Label1_0,
-  Label1_1,
-  Label1_2,
-  Label1_3,
-  Command1,
+  Drive1,    // the file picker's volumes
+  Dir1,      // its folders
+  File1,     // the record files ("*.棋譜") in the chosen folder
+  Text1,     // the file name to save under, without ".棋譜"
+  Text2,     // the game's title: the file's line 1
+  Text3,     // 先手's name: the file's line 2 if the upper side moved first, else line 3
+  Text4,     // 後手's name: the other of lines 2 and 3
+  Label1_0,  // "ﾌｧｲﾙ名 ：" before Text1
+  Label1_1,  // "後    手 ：" before Text4
+  Label1_2,  // "先    手 ：" before Text3
+  Label1_3,  // "対 局 名：" before Text2
+  Command1,  // "RETURN": writes the record file
   Count
 };
 

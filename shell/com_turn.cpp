@@ -1,5 +1,7 @@
 // The computer's whole turn: thinking, its seal spell on the human's most dangerous piece, the
 // move, the end of the game or a check, and the turn handed back.
+#include <optional>
+
 #include "shell/BoardTerms.h"
 
 namespace {
@@ -63,12 +65,9 @@ void Form1::com_ban() {
     描画_盤();
   }
 
-  // The spell, aimed in the position after the computer's move.
-  const Int captured = drop ? kara : ban[X2][Y2];
-  if (!drop) {
-    ban[X2][Y2] = after;
-    ban[X][Y] = kara;
-  }
+  // The spell, aimed and cast in the position after the computer's move.
+  std::optional<TrialMove> played;
+  if (!drop) played.emplace(*this, X, Y, X2, Y2, after);
   Int code = kara, tx = 0, ty = 0;
   調査_ルミナーク座標(code, tx, ty);
   const bool cast = code != kara;
@@ -85,10 +84,7 @@ void Form1::com_ban() {
     描画_駒点滅(static_cast<Int>(code + huu_sa), cx, cy, kBlinks);
     描画_桝輪郭(iro_waku, cx, cy);
   }
-  if (!drop) {
-    ban[X2][Y2] = captured;
-    ban[X][Y] = before;
-  }
+  played.reset();
   消去_打手(com_te);
   if (cast && bgm) {
     scene(e_huuin, kSealWait);

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "shell/BoardTerms.h"
+#include "shell/QuietWindow.h"
 #include "support/PositionText.h"
-#include "support/QuietWindow.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include "engine/Search.h"
 #include "engine/form/GameState.h"
+#include "shell/QuietWindow.h"
 #include "support/PositionText.h"
-#include "support/QuietWindow.h"
 #include "support/RulesAgreement.h"
 
 namespace {

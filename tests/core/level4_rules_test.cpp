@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Search.h"
-#include "support/QuietWindow.h"
+#include "shell/QuietWindow.h"
 #include "support/RulesAgreement.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include "engine/Search.h"
 #include "engine/form/GameState.h"
+#include "shell/QuietWindow.h"
 #include "support/Game.h"
 #include "support/PositionText.h"
-#include "support/QuietWindow.h"
 #include "support/RulesAgreement.h"
 
 namespace {

@@ -24,9 +24,9 @@
 #include <vector>
 
 #include "shell/BoardTerms.h"
+#include "shell/QuietWindow.h"
 #include "support/ComDecision.h"
 #include "support/PositionText.h"
-#include "support/QuietWindow.h"
 
 namespace {
 
@@ -55,12 +55,10 @@ struct Move {
 enum class End { KingTaken, NoMove, PlyLimit, Broken };
 
 bool real_code(Int c) {
-  static constexpr Int kCodes[] = {
-      F::com_hu,        F::com_hu_nari, F::com_kyou,     F::com_kyou_nari, F::com_kei,
-      F::com_kei_nari,  F::com_gin,     F::com_gin_nari, F::com_kin,       F::com_kaku,
-      F::com_kaku_nari, F::com_sya,     F::com_sya_nari, F::com_ou};
+  using board::kUpperCodes;
   const Int a = static_cast<Int>(std::abs(c));
-  return c == F::kara || std::find(std::begin(kCodes), std::end(kCodes), a) != std::end(kCodes);
+  return c == F::kara ||
+         std::find(std::begin(kUpperCodes), std::end(kUpperCodes), a) != std::end(kUpperCodes);
 }
 
 // The whole position turned round: the mover always holds the positive codes.
