@@ -17,8 +17,9 @@
 namespace {
 
 constexpr Int kHeaderRow = 10;  // the row under the board where record headers stand
-// The tiles of that row that the window shows.
-constexpr Int kHeaderFirstTile = -3, kHeaderLastTile = 16;
+// The tiles of that row that the window shows, and as far as the longest title shown reaches
+// (it stands three thousand twips left of where a name would).
+constexpr Int kHeaderFirstTile = -9, kHeaderLastTile = 17;
 constexpr Control kDialog[] = {Control::Label1_0, Control::Label1_1, Control::Label1_2,
                                Control::Label1_3, Control::Text1,    Control::Text2,
                                Control::Text3,    Control::Text4,    Control::Command1};

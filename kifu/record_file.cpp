@@ -159,13 +159,16 @@ bool is_move_line(std::string_view line) {
 }
 
 // Where the headers are printed: the title left of the lower player's name under the board,
-// the upper player's name above it.
+// the upper player's name above it. Longer headers are cut to what their row has room for
+// (a name over the board stays within the column labels, which a new game paints over).
 struct Header {
   double left_shift, top;
   Int colour;
+  size_t shown_chars;
 };
 constexpr Header kHeaders[] = {
-    {3000, 6350, F::iro_aka}, {0, 100, F::iro_siro}, {0, 6350, F::iro_siro}};
+    {3000, 6350, F::iro_aka, 40}, {0, 100, F::iro_siro, 15}, {0, 6350, F::iro_siro, 15}};
+constexpr const char* kCut = "…";
 constexpr Int kHeaderSize = 12;
 // A header of this many characters starts this many columns right of the grid's origin; each
 // five characters more start one column further left.
@@ -198,16 +201,27 @@ bool is_header_line(std::string_view line) {
          (sjis::to_utf8(line) || sjis::is_utf8(line));
 }
 
+// Where the character after the first n of a UTF-8 text starts (its size if none).
+size_t end_of_chars(const std::string& text, size_t n) {
+  size_t at = 0;
+  for (size_t chars = 0; at < text.size(); ++at)
+    if (starts_char(text[at]) && chars++ == n) break;
+  return at;
+}
+
 // A header text as one line of the file: control characters become blanks, and no more
 // characters are kept than a header line holds in Shift-JIS, two bytes at most each.
 std::string header_line(std::string text) {
   std::replace_if(text.begin(), text.end(), is_control, ' ');
   constexpr size_t kHeaderCharsMax = kHeaderBytes / 2;
-  size_t kept = 0;
-  for (size_t chars = 0; kept < text.size(); ++kept)
-    if (starts_char(text[kept]) && chars++ == kHeaderCharsMax) break;
-  text.resize(kept);
+  text.resize(end_of_chars(text, kHeaderCharsMax));
   return sjis::from_utf8(text) + kLineEnd;
+}
+
+// A header as shown: cut, with a mark, when its row has no room for all of it.
+std::string shown_header(const std::string& text, const Header& h) {
+  if (end_of_chars(text, h.shown_chars) == text.size()) return text;
+  return text.substr(0, end_of_chars(text, h.shown_chars - 1)) + kCut;
 }
 
 // Bytes left to read, or 0 when the stream cannot tell.
@@ -287,7 +301,7 @@ std::string Form1::読込_棋譜(std::istream& in) {
   kifu_mode = ari;
   for (size_t i = 0; i < kHeaderLines; ++i) {
     const Header& h = kHeaders[i];
-    const std::string text = sjis::to_display(file.headers[i]);
+    const std::string text = shown_header(sjis::to_display(file.headers[i]), h);
     win.PrintText(取得_棋譜のX座標(text) - h.left_shift, h.top, text, kHeaderSize, font_bold,
                   h.colour);
   }

@@ -291,6 +291,39 @@ TEST_F(Kifu, HeadersStandAroundTheBoard) {
   EXPECT_EQ(h.last_message(), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
 }
 
+// Headers longer than their row are cut with a mark, and a new game paints over every
+// character shown (full-width characters, a point being twenty twips).
+TEST_F(Kifu, LongHeadersAreCutAndANewGameLeavesNothingOfThem) {
+  std::string longest;
+  for (int i = 0; i < 60; ++i) longest += "局";
+  g.write("h.棋譜", longest + "\r\n" + longest + "\r\n" + longest + "\r\n");
+  g.load("h.棋譜");
+  std::vector<Call> headers;
+  for (const Call& c : g.w.texts_printed())
+    if (c.y == 100 || c.y == 6350) headers.push_back(c);
+  ASSERT_EQ(headers.size(), 3u);
+  const size_t printed = g.w.calls.size();
+  g->START_Click();
+
+  constexpr double kTwipsPerPoint = 20, kStep = 10;
+  for (const Call& h : headers) {
+    EXPECT_LT(h.text.size(), longest.size());
+    EXPECT_EQ(h.text.substr(h.text.size() - std::strlen("…")), "…");
+    const double em = h.x2 * kTwipsPerPoint;
+    const double right = h.x + em * static_cast<double>(h.text.size() / std::strlen("局"));
+    for (double x = h.x; x <= right; x += kStep) {
+      const double y = h.y + em / 2;
+      const bool covered =
+          std::any_of(g.w.calls.begin() + printed, g.w.calls.end(), [&](const Call& c) {
+            if (c.kind != Call::Paint) return false;
+            const Size s = picture_size(c.picture);
+            return x >= c.x && x <= c.x + s.w && y >= c.y && y <= c.y + s.h;
+          });
+      ASSERT_TRUE(covered) << h.text << " at x " << x;
+    }
+  }
+}
+
 // A record of a game in progress, refused or not: the board, both hands, whose turn, the record.
 std::string game_state(RecordGame& g) {
   return position_text::write(*g, "") + std::to_string(g->teban) + " " +
