@@ -187,6 +187,10 @@ Position Position::passed() const {
   return c;
 }
 
+std::uint64_t Position::key_without_spell() const {
+  return seal == kNoPlace ? key : key ^ kKeys.seal[caster()][seal];
+}
+
 std::uint64_t Position::computed_key() const {
   std::uint64_t k = side == Lower ? kKeys.side : 0;
   for (int sq = kFirstSquare; sq <= kLastSquare; ++sq)

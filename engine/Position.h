@@ -42,6 +42,9 @@ struct Position {
   Side caster() const { return opposite(side); }
   bool sealed(int place) const { return seal != kNoPlace && seal == place; }
   int hand_total(Side s) const;
+  // The key of the board, hands and side to move alone: a position comes round again whatever
+  // spell is in force.
+  std::uint64_t key_without_spell() const;
   // The key computed from nothing, to check the kept one.
   std::uint64_t computed_key() const;
 };
