@@ -135,9 +135,9 @@ void generate(const Position& p, Generate what, MoveList& out) {
   const Side s = p.side;
   const bool captures = what == Generate::Captures;
   const bool* lands = kTables.lands[s];
-  for (int from = kFirstSquare; from <= kLastSquare; ++from) {
+  p.occupied[s].each([&](int from) {
     const Piece pc = p.board[from];
-    if (!mine(pc, s) || p.sealed(from)) continue;
+    if (p.sealed(from)) return;
     const Kind k = kind_of(pc);
     const Motion& m = kTables.motion[pc];
     for (int i = 0; i < m.n_steps; ++i) {
@@ -152,7 +152,7 @@ void generate(const Position& p, Generate what, MoveList& out) {
         if (!captures) add_board_move(s, k, from, to, what, out);
       if (lands[p.board[to]]) add_board_move(s, k, from, to, what, out);
     }
-  }
+  });
   if (!captures) add_drops(p, out);
 }
 

@@ -99,9 +99,11 @@ inline std::vector<int> spell_places(const Position& p) {
 inline bool same_position(const Position& a, const Position& b) {
   for (int sq = kFirstSquare; sq <= kLastSquare; ++sq)
     if (on_board(sq) && a.board[sq] != b.board[sq]) return false;
-  for (int s = Upper; s <= Lower; ++s)
+  for (int s = Upper; s <= Lower; ++s) {
+    if (a.occupied[s].bits != b.occupied[s].bits) return false;
     for (int k = Pawn; k <= kHandKinds; ++k)
       if (a.hand[s][k] != b.hand[s][k]) return false;
+  }
   return a.side == b.side && a.seal == b.seal && a.key == b.key;
 }
 
