@@ -1,7 +1,10 @@
-// Evaluation: material kept with the position, king safety looked at around each king.
+// Evaluation: material kept with the position, each king's safety looked at around it, and
+// each side's influence: the squares its pieces attack.
 #include "engine/Evaluate.h"
 
 #include <algorithm>
+
+#include "engine/Moves.h"
 
 namespace engine {
 
@@ -21,10 +24,23 @@ constexpr int kOpenSquare = 6;       // an empty square beside the king
 constexpr int kDropScale = 4;        // drop threat times (open squares + attackers) / this
 constexpr int kLoneKingSquares = 2;  // a king with no cover still has this much room to fear
 
-// The squares beside each king square, and the ring of those a square further.
+// Influence. A square beside the other king that a side attacks, and more when it attacks it
+// more often than the other side defends it; a square a step further; a square of the other
+// camp it holds; and each square a long-range piece reaches, by kind.
+constexpr int kKingNearAttack = 20, kKingNearHeld = 20, kKingRingAttack = 8;
+constexpr int kCampHeld = 8;
+constexpr int kLanceReach = 2, kBishopReach = 6, kRookReach = 6;
+constexpr int kReach[KindCount] = {
+    0, 0, kLanceReach, 0, 0, 0, kBishopReach, kRookReach, 0, 0, 0, 0, 0, kBishopReach, kRookReach};
+// Influence seldom moves the score further than this: a position further outside the bounds
+// on the rest is not looked at closer.
+constexpr int kLazyMargin = 200;
+
+// The squares beside each king square, the ring of those a square further, and each side's
+// promotion zone (the other side's camp).
 struct Areas {
-  SquareSet near[kCells], around[kCells];
-  constexpr Areas() : near(), around() {
+  SquareSet near[kCells], around[kCells], camp[2];
+  constexpr Areas() : near(), around(), camp() {
     for (int k = kFirstSquare; k <= kLastSquare; ++k) {
       if (!on_board(k)) continue;
       for (int dy = -kAround; dy <= kAround; ++dy)
@@ -34,6 +50,8 @@ struct Areas {
           if (distance == 0 || x < 1 || x > kFiles || y < 1 || y > kRanks) continue;
           (distance == kNear ? near : around)[k] |= SquareSet::of(square(x, y));
         }
+      for (int s = Upper; s <= Lower; ++s)
+        if (relative_rank(static_cast<Side>(s), k) >= kZoneRank) camp[s] |= SquareSet::of(k);
     }
   }
 };
@@ -80,11 +98,33 @@ int king_safety(const Position& p, Side s) {
          kOpenSquare * open;
 }
 
+// One side's influence, for that side.
+int influence(const Position& p, const Control& c, Side s) {
+  const Side o = opposite(s);
+  // Where the side attacks more often than the other defends (counting up to two).
+  const SquareSet held = (c.once[s] & ~c.once[o]) | (c.twice[s] & ~c.twice[o]);
+  int score = kCampHeld * (held & kAreas.camp[s]).count();
+  if (const int k = p.king[o])
+    score += kKingNearAttack * (c.once[s] & kAreas.near[k]).count() +
+             kKingNearHeld * (held & kAreas.near[k]).count() +
+             kKingRingAttack * (c.once[s] & kAreas.around[k]).count();
+  for (int k = Pawn; k < KindCount; ++k) score += kReach[k] * c.reach[s][k];
+  return score;
+}
+
+int for_side_to_move(const Position& p, int upper) {
+  return p.side == Upper ? upper : -upper;
+}
+
 }  // namespace
 
-int evaluate(const Position& p) {
-  const int upper = p.material + king_safety(p, Upper) - king_safety(p, Lower);
-  return (p.side == Upper ? upper : -upper) + kTempo;
+int evaluate(const Position& p, int alpha, int beta) {
+  const int base =
+      for_side_to_move(p, p.material + king_safety(p, Upper) - king_safety(p, Lower)) + kTempo;
+  if (base - kLazyMargin >= beta || base + kLazyMargin <= alpha) return base;
+  Control c;
+  control(p, c);
+  return base + for_side_to_move(p, influence(p, c, Upper) - influence(p, c, Lower));
 }
 
 }  // namespace engine

@@ -197,7 +197,7 @@ bool Search::settled(const Position& p, int ply, int& score) {
 
 int Search::quiesce(const Position& p, int alpha, int beta, int ply) {
   if (int score; settled(p, ply, score)) return score;
-  const int stand = evaluate(p);
+  const int stand = evaluate(p, alpha, beta);
   if (stand >= beta || ply >= kMaxPly - 1) return stand;
   alpha = std::max(alpha, stand);
 
@@ -304,7 +304,8 @@ int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   // opponent's reply to it is the threat, and the first spell falls on its piece.
   int threat = kNoPlace;
   if (!n.pv && ply > 0 && depth >= kNullFromDepth && p.king[p.side] != 0 &&
-      !attacked(p.passed(), opposite(p.side), p.king[p.side]) && evaluate(p) >= beta) {
+      !attacked(p.passed(), opposite(p.side), p.king[p.side]) &&
+      evaluate(p, beta - 1, beta) >= beta) {
     const int r = kNullReduction + depth / kNullDepthShare;
     const int score = -search(p.passed(), -beta, -beta + 1, depth - 1 - r, ply + 1);
     if (stopped_) return 0;
