@@ -28,7 +28,7 @@ void Form1::調査_探索COM打ち座標(Int& O_移動元X, Int& O_移動元Y, I
       kKeepAliveEvery);
   const engine::Position p = engine::from_game(*this, engine::Upper);
   const engine::Decision d = search.think(p, {探索_秒, 探索_局面数}, 探索_履歴);
-  探索_履歴.push_back(p.key);
+  探索_履歴.push_back(p.key_without_spell());
   search.set_keep_alive({}, 0);
   if (d.turn.empty()) return;  // nothing legal: the outputs stay unwritten
 

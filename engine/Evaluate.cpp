@@ -1,5 +1,10 @@
-// Evaluation: material kept with the position, king safety looked at around each king.
+// Evaluation: material kept with the position, each king's safety looked at around it, and
+// each side's influence: the squares its pieces attack.
 #include "engine/Evaluate.h"
+
+#include <algorithm>
+
+#include "engine/Moves.h"
 
 namespace engine {
 
@@ -8,7 +13,7 @@ namespace {
 constexpr int kTempo = 20;
 constexpr int kNear = 1, kAround = 2;  // king distances looked at
 
-// A guard beside the king, and one a square further.
+// King safety. A guard beside the king, and one a square further.
 constexpr int kGuardNear[KindCount] = {0, 0, 0, 0, 30, 40, 0, 0, 0, 35, 35, 35, 35, 20, 20};
 constexpr int kGuardAround = 10;
 // An attacker beside the king (half as much a square further).
@@ -19,31 +24,38 @@ constexpr int kOpenSquare = 6;       // an empty square beside the king
 constexpr int kDropScale = 4;        // drop threat times (open squares + attackers) / this
 constexpr int kLoneKingSquares = 2;  // a king with no cover still has this much room to fear
 
-// The squares around each king square, nearest first: the eight beside it, then the ring of
-// sixteen a square further (those on the board).
-struct Zone {
-  int n = 0, n_near = 0;
-  int sq[24] = {};
-};
-struct Zones {
-  Zone of[kCells];
-  constexpr Zones() : of() {
+// Influence. A square beside the other king that a side attacks, and more when it attacks it
+// more often than the other side defends it; a square a step further; a square of the other
+// camp it holds; and each square a long-range piece reaches, by kind.
+constexpr int kKingNearAttack = 20, kKingNearHeld = 20, kKingRingAttack = 8;
+constexpr int kCampHeld = 8;
+constexpr int kLanceReach = 2, kBishopReach = 6, kRookReach = 6;
+constexpr int kReach[KindCount] = {
+    0, 0, kLanceReach, 0, 0, 0, kBishopReach, kRookReach, 0, 0, 0, 0, 0, kBishopReach, kRookReach};
+// Influence seldom moves the score further than this: a position further outside the bounds
+// on the rest is not looked at closer.
+constexpr int kLazyMargin = 200;
+
+// The squares beside each king square, the ring of those a square further, and each side's
+// promotion zone (the other side's camp).
+struct Areas {
+  SquareSet near[kCells], around[kCells], camp[2];
+  constexpr Areas() : near(), around(), camp() {
     for (int k = kFirstSquare; k <= kLastSquare; ++k) {
       if (!on_board(k)) continue;
-      for (int ring = kNear; ring <= kAround; ++ring) {
-        for (int dy = -ring; dy <= ring; ++dy)
-          for (int dx = -ring; dx <= ring; ++dx) {
-            const int x = file_of(k) + dx, y = rank_of(k) + dy;
-            const bool on_ring = dx == ring || dx == -ring || dy == ring || dy == -ring;
-            if (on_ring && x >= 1 && x <= kFiles && y >= 1 && y <= kRanks)
-              of[k].sq[of[k].n++] = square(x, y);
-          }
-        if (ring == kNear) of[k].n_near = of[k].n;
-      }
+      for (int dy = -kAround; dy <= kAround; ++dy)
+        for (int dx = -kAround; dx <= kAround; ++dx) {
+          const int x = file_of(k) + dx, y = rank_of(k) + dy;
+          const int distance = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
+          if (distance == 0 || x < 1 || x > kFiles || y < 1 || y > kRanks) continue;
+          (distance == kNear ? near : around)[k] |= SquareSet::of(square(x, y));
+        }
+      for (int s = Upper; s <= Lower; ++s)
+        if (relative_rank(static_cast<Side>(s), k) >= kZoneRank) camp[s] |= SquareSet::of(k);
     }
   }
 };
-constexpr Zones kZones;
+constexpr Areas kAreas;
 
 // What a piece near a king of side s is worth to that king: a guard counts for it, an
 // attacker against it; [near][s][piece].
@@ -70,30 +82,49 @@ constexpr ZoneWeights kZoneWeights;
 int king_safety(const Position& p, Side s) {
   const int k = p.king[s];
   if (k == 0) return 0;
-  const Zone& z = kZones.of[k];
-  int score = 0, open = 0, attackers_near = 0;
-  for (int i = 0; i < z.n; ++i) {
-    const Piece pc = p.board[z.sq[i]];
-    const bool near = i < z.n_near;
-    if (pc == kEmpty) {
-      open += near;
-    } else {
-      score += kZoneWeights.weight[near][s][pc];
-      attackers_near += near && side_of(pc) != s;
-    }
-  }
   const Side o = opposite(s);
+  const SquareSet pieces = p.occupied[Upper] | p.occupied[Lower];
+  const SquareSet near = kAreas.near[k];
+  const int open = (near & ~pieces).count();
+  const int attackers_near = (near & p.occupied[o]).count();
+  int score = 0;
+  (near & pieces).each([&](int sq) { score += kZoneWeights.weight[1][s][p.board[sq]]; });
+  (kAreas.around[k] & pieces).each([&](int sq) {
+    score += kZoneWeights.weight[0][s][p.board[sq]];
+  });
   int drops = 0;
   for (int kind = Pawn; kind <= kHandKinds; ++kind) drops += kDropThreat[kind] * p.hand[o][kind];
   return score - drops * (open + attackers_near + kLoneKingSquares) / kDropScale -
          kOpenSquare * open;
 }
 
+// One side's influence, for that side.
+int influence(const Position& p, const Control& c, Side s) {
+  const Side o = opposite(s);
+  // Where the side attacks more often than the other defends (counting up to two).
+  const SquareSet held = (c.once[s] & ~c.once[o]) | (c.twice[s] & ~c.twice[o]);
+  int score = kCampHeld * (held & kAreas.camp[s]).count();
+  if (const int k = p.king[o])
+    score += kKingNearAttack * (c.once[s] & kAreas.near[k]).count() +
+             kKingNearHeld * (held & kAreas.near[k]).count() +
+             kKingRingAttack * (c.once[s] & kAreas.around[k]).count();
+  for (int k = Pawn; k < KindCount; ++k) score += kReach[k] * c.reach[s][k];
+  return score;
+}
+
+int for_side_to_move(const Position& p, int upper) {
+  return p.side == Upper ? upper : -upper;
+}
+
 }  // namespace
 
-int evaluate(const Position& p) {
-  const int upper = p.material + king_safety(p, Upper) - king_safety(p, Lower);
-  return (p.side == Upper ? upper : -upper) + kTempo;
+int evaluate(const Position& p, int alpha, int beta) {
+  const int base =
+      for_side_to_move(p, p.material + king_safety(p, Upper) - king_safety(p, Lower)) + kTempo;
+  if (base - kLazyMargin >= beta || base + kLazyMargin <= alpha) return base;
+  Control c;
+  control(p, c);
+  return base + for_side_to_move(p, influence(p, c, Upper) - influence(p, c, Lower));
 }
 
 }  // namespace engine

@@ -88,6 +88,40 @@ struct Tables {
 };
 constexpr Tables kTables;
 
+// The squares each piece attacks by its steps, from each square; pieces that step alike
+// share a row.
+struct StepSets {
+  static constexpr int kRows = 16;
+  std::uint8_t row[kPieceCodes] = {};
+  SquareSet of[kRows][kLastSquare - kFirstSquare + 1];
+  constexpr StepSets() : of() {
+    int rows = 1;  // row 0: no steps
+    for (int pc = 0; pc < kPieceCodes; ++pc) {
+      const Motion& m = kTables.motion[pc];
+      if (m.n_steps == 0) continue;
+      for (int r = 1; r < rows && row[pc] == 0; ++r) {
+        const Motion& other = kTables.motion[first_of_row(r)];
+        bool same = other.n_steps == m.n_steps;
+        for (int i = 0; same && i < m.n_steps; ++i) same = other.steps[i] == m.steps[i];
+        if (same) row[pc] = static_cast<std::uint8_t>(r);
+      }
+      if (row[pc] != 0) continue;
+      row[pc] = static_cast<std::uint8_t>(rows++);
+      for (int from = kFirstSquare; from <= kLastSquare; ++from)
+        for (int i = 0; i < m.n_steps; ++i)
+          if (on_board(from) && on_board(from + m.steps[i]))
+            of[row[pc]][from - kFirstSquare] |= SquareSet::of(from + m.steps[i]);
+    }
+  }
+  constexpr int first_of_row(int r) const {
+    for (int pc = 0; pc < kPieceCodes; ++pc)
+      if (row[pc] == r) return pc;
+    return 0;
+  }
+  constexpr SquareSet at(Piece pc, int from) const { return of[row[pc]][from - kFirstSquare]; }
+};
+constexpr StepSets kStepSets;
+
 constexpr bool mine(Piece p, Side s) {
   return is_piece(p) && side_of(p) == s;
 }
@@ -135,9 +169,9 @@ void generate(const Position& p, Generate what, MoveList& out) {
   const Side s = p.side;
   const bool captures = what == Generate::Captures;
   const bool* lands = kTables.lands[s];
-  for (int from = kFirstSquare; from <= kLastSquare; ++from) {
+  p.occupied[s].each([&](int from) {
     const Piece pc = p.board[from];
-    if (!mine(pc, s) || p.sealed(from)) continue;
+    if (p.sealed(from)) return;
     const Kind k = kind_of(pc);
     const Motion& m = kTables.motion[pc];
     for (int i = 0; i < m.n_steps; ++i) {
@@ -152,8 +186,32 @@ void generate(const Position& p, Generate what, MoveList& out) {
         if (!captures) add_board_move(s, k, from, to, what, out);
       if (lands[p.board[to]]) add_board_move(s, k, from, to, what, out);
     }
-  }
+  });
   if (!captures) add_drops(p, out);
+}
+
+void control(const Position& p, Control& out) {
+  out = Control{};
+  for (const Side s : {Upper, Lower})
+    p.occupied[s].each([&](int from) {
+      const Piece pc = p.board[from];
+      if (kind_of(pc) == King || p.sealed(from)) return;
+      SquareSet attacks = kStepSets.at(pc, from);
+      const Motion& m = kTables.motion[pc];
+      if (m.n_slides > 0) {
+        SquareSet line;
+        for (int i = 0; i < m.n_slides; ++i) {
+          const int d = m.slides[i];
+          int to = from + d;
+          for (; p.board[to] == kEmpty; to += d) line |= SquareSet::of(to);
+          if (p.board[to] != kWall) line |= SquareSet::of(to);
+        }
+        out.reach[s][kind_of(pc)] += static_cast<std::uint8_t>(line.count());
+        attacks |= line;
+      }
+      out.twice[s] |= out.once[s] & attacks;
+      out.once[s] |= attacks;
+    });
 }
 
 int attackers(const Position& p, Side by, int sq, int enough, int* one) {

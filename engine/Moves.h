@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/Position.h"
+#include "engine/SquareSet.h"
 
 namespace engine {
 
@@ -30,6 +31,14 @@ int king_attacker(const Position& p);
 bool attacked(const Position& p, Side by, int sq);
 // How many pieces of `by` attack `sq` (at most `enough`), and the square of one of them.
 int attackers(const Position& p, Side by, int sq, int enough, int* one = nullptr);
+
+// The squares each side's pieces attack (kings left out, and the piece the spell binds), at
+// least once and at least twice, and how many squares its long-range pieces reach, by kind.
+struct Control {
+  SquareSet once[2], twice[2];
+  std::uint8_t reach[2][KindCount];
+};
+void control(const Position& p, Control& out);
 
 // The piece would have no move left on that square and must promote.
 bool stuck(Side s, Kind k, int to);

@@ -81,8 +81,7 @@ int signed_hand_value(Side s, int kind) {
 }
 
 Position Position::empty() {
-  Position p;
-  std::memset(&p, 0, sizeof p);
+  Position p{};
   for (int sq = 0; sq < kCells; ++sq) p.board[sq] = on_board(sq) ? kEmpty : kWall;
   p.side = Upper;
   p.seal = kNoPlace;
@@ -108,6 +107,7 @@ Position Position::initial() {
 void Position::put(int sq, Piece p) {
   const Piece old = board[sq];
   if (is_piece(old)) {
+    occupied[side_of(old)] ^= SquareSet::of(sq);
     key ^= kKeys.piece[old][sq];
     material -= kValues.placed[old][sq];
     if (kind_of(old) == Pawn) --pawns[side_of(old)][file_of(sq)];
@@ -115,6 +115,7 @@ void Position::put(int sq, Piece p) {
   }
   board[sq] = p;
   if (is_piece(p)) {
+    occupied[side_of(p)] ^= SquareSet::of(sq);
     key ^= kKeys.piece[p][sq];
     material += kValues.placed[p][sq];
     if (kind_of(p) == Pawn) ++pawns[side_of(p)][file_of(sq)];
@@ -185,6 +186,10 @@ Position Position::passed() const {
   c.key ^= kKeys.side;
   c.side = opposite(side);
   return c;
+}
+
+std::uint64_t Position::key_without_spell() const {
+  return seal == kNoPlace ? key : key ^ kKeys.seal[caster()][seal];
 }
 
 std::uint64_t Position::computed_key() const {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/SquareSet.h"
 #include "engine/Types.h"
 
 namespace engine {
@@ -14,6 +15,7 @@ struct Position {
   std::uint8_t hand[2][kHandKinds + 1];  // [side][kind]
   std::uint8_t pawns[2][kFiles + 1];     // unpromoted pawns of a side on each column
   std::uint8_t king[2];                  // each king's square; 0 once taken
+  SquareSet occupied[2];                 // the squares of each side's pieces
   Side side;                             // to move
   // The spell in force: cast by the other side on a piece or hand kind of the side to move,
   // which it binds until that side has moved. A new spell always lifts its caster's last,
@@ -42,6 +44,9 @@ struct Position {
   Side caster() const { return opposite(side); }
   bool sealed(int place) const { return seal != kNoPlace && seal == place; }
   int hand_total(Side s) const;
+  // The key of the board, hands and side to move alone: a position comes round again whatever
+  // spell is in force.
+  std::uint64_t key_without_spell() const;
   // The key computed from nothing, to check the kept one.
   std::uint64_t computed_key() const;
 };

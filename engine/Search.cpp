@@ -37,8 +37,11 @@ constexpr int kReduceFromDepth = 3, kReduceFromMove = 4;
 // is searched this much shallower (more the deeper it goes).
 constexpr int kNullFromDepth = 3, kNullReduction = 2, kNullDepthShare = 6;
 
-// Going back to a position of the game's past: the side that could have done better.
-constexpr int kRepetitionScore = -60;
+// Going back to a position of the game's past costs the side this much for every time it has
+// been there, so that a side going round breaks out in the end even from a position it thinks
+// it is losing (the game has no repetition rule: going round never ends the game).
+constexpr int kRepetitionCost = 60;
+constexpr int kRepetitionCostLimit = 2000;
 constexpr int kLowBits = 63;
 
 // Moves are picked best first one by one for the first few; the rest are sorted at once.
@@ -194,7 +197,7 @@ bool Search::settled(const Position& p, int ply, int& score) {
 
 int Search::quiesce(const Position& p, int alpha, int beta, int ply) {
   if (int score; settled(p, ply, score)) return score;
-  const int stand = evaluate(p);
+  const int stand = evaluate(p, alpha, beta);
   if (stand >= beta || ply >= kMaxPly - 1) return stand;
   alpha = std::max(alpha, stand);
 
@@ -273,15 +276,18 @@ bool Search::try_move(const Position& p, Move m, int i, bool quiet_late, Node& n
   }
 }
 
-bool Search::repeated(const Position& p) const {
-  if (p.side != root_side_ || !(earlier_bits_ >> (p.key & kLowBits) & 1)) return false;
-  return std::find(earlier_->begin(), earlier_->end(), p.key) != earlier_->end();
+int Search::times_seen(const Position& p) const {
+  if (p.side != root_side_) return 0;
+  const std::uint64_t key = p.key_without_spell();
+  if (!(earlier_bits_ >> (key & kLowBits) & 1)) return 0;
+  return static_cast<int>(std::count(earlier_->begin(), earlier_->end(), key));
 }
 
 int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   if (depth <= 0 || ply >= kMaxPly - 1) return quiesce(p, alpha, beta, ply);
   if (int score; settled(p, ply, score)) return score;
-  if (ply > 0 && repeated(p)) return kRepetitionScore;
+  if (const int times = ply > 0 ? times_seen(p) : 0)
+    return -std::min(times * kRepetitionCost, kRepetitionCostLimit);
 
   Node n{alpha, beta, alpha, depth, ply, beta - alpha > 1, -kInfinite, Move{}, Move{}, 0};
   if (const TableEntry* e = table_.probe(p.key)) {
@@ -298,7 +304,8 @@ int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   // opponent's reply to it is the threat, and the first spell falls on its piece.
   int threat = kNoPlace;
   if (!n.pv && ply > 0 && depth >= kNullFromDepth && p.king[p.side] != 0 &&
-      !attacked(p.passed(), opposite(p.side), p.king[p.side]) && evaluate(p) >= beta) {
+      !attacked(p.passed(), opposite(p.side), p.king[p.side]) &&
+      evaluate(p, beta - 1, beta) >= beta) {
     const int r = kNullReduction + depth / kNullDepthShare;
     const int score = -search(p.passed(), -beta, -beta + 1, depth - 1 - r, ply + 1);
     if (stopped_) return 0;

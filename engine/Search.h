@@ -41,8 +41,10 @@ class Search {
   // caller can keep its window and clock alive.
   void set_keep_alive(std::function<void()> call, double every);
 
-  // `earlier`: the keys of the game's earlier positions with the same side to move. Going back
-  // to one of them counts a little against that side, so that it does not go round in circles.
+  // `earlier`: the keys without spell (`key_without_spell`) of the game's earlier positions with
+  // the same side to move. Going back to one of them counts against that side, the more the more
+  // often it has been there, so that it does not go round in circles, whatever spells the
+  // opponent casts meanwhile.
   Decision think(const Position& root, const Limits& limits,
                  const std::vector<std::uint64_t>& earlier = {});
   std::size_t table_bytes() const { return table_.bytes(); }
@@ -81,7 +83,7 @@ class Search {
   Move refutation_[kMaxPly + 1];  // the best reply found at each ply, for the spell against it
   int last_spell_[kMaxPly];       // the spell of the last best turn at each ply
   int history_[2][kPieceCodes][kCells];
-  bool repeated(const Position& p) const;
+  int times_seen(const Position& p) const;  // among the earlier positions
 
   Move root_best_;
   Side root_side_ = Upper;

@@ -2,11 +2,13 @@
 // (random moves, captures preferred half the time, spells cast most turns; some games by the
 // engine's own search), and in every position the moves the engine lists must be exactly those
 // that 移動チェック allows, with promotion as 調査_駒成 and 移動後チェック decide. The position
-// the engine kept by playing the same turns must equal the one read from the game, key included.
+// the engine kept by playing the same turns must equal the one read from the game, key included,
+// and the squares it finds each side attacking must be those its look-up of attackers finds.
 // Shared by the tests (a sample) and the benchmark (a million positions).
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <random>
 #include <string>
@@ -99,10 +101,31 @@ inline std::vector<int> spell_places(const Position& p) {
 inline bool same_position(const Position& a, const Position& b) {
   for (int sq = kFirstSquare; sq <= kLastSquare; ++sq)
     if (on_board(sq) && a.board[sq] != b.board[sq]) return false;
-  for (int s = Upper; s <= Lower; ++s)
+  for (int s = Upper; s <= Lower; ++s) {
+    if (a.occupied[s].bits != b.occupied[s].bits) return false;
     for (int k = Pawn; k <= kHandKinds; ++k)
       if (a.hand[s][k] != b.hand[s][k]) return false;
+  }
   return a.side == b.side && a.seal == b.seal && a.key == b.key;
+}
+
+// The squares control() gives each side are those attackers() finds attacked, once and twice,
+// not counting the king.
+inline bool control_agrees(const Position& p) {
+  engine::Control c;
+  control(p, c);
+  for (const Side s : {Upper, Lower}) {
+    const int k = p.king[s];
+    const bool king_counts = k != 0 && !(s == p.side && p.sealed(k));
+    for (int sq = kFirstSquare; sq <= kLastSquare; ++sq) {
+      if (!on_board(sq)) continue;
+      const bool beside_king = king_counts && sq != k && std::abs(file_of(sq) - file_of(k)) <= 1 &&
+                               std::abs(rank_of(sq) - rank_of(k)) <= 1;
+      const int n = attackers(p, s, sq, 3) - beside_king;
+      if (c.once[s].has(sq) != (n >= 1) || c.twice[s].has(sq) != (n >= 2)) return false;
+    }
+  }
+  return true;
 }
 
 struct Report {
@@ -128,6 +151,7 @@ inline Report compare(F& f, long positions, unsigned seed, const Chooser& search
       const Position read = from_game(f, kept.side);
       if (!same_position(kept, read)) disagree("the kept position differs from the game's", read);
       if (kept.key != kept.computed_key()) disagree("the kept key differs from a new one", kept);
+      if (!control_agrees(kept)) disagree("the squares attacked differ", kept);
       const std::vector<std::uint32_t> theirs = game_moves(f, kept.side);
       const std::vector<std::uint32_t> ours = engine_moves(read);
       ++r.positions;
