@@ -291,6 +291,36 @@ TEST_F(Kifu, HeadersStandAroundTheBoard) {
   EXPECT_EQ(h.last_message(), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
 }
 
+// The longest header the writer makes (full-width characters, two bytes each in Shift-JIS)
+// loads again; a byte more on any header line is refused, naming that line.
+TEST_F(Kifu, TheLongestHeaderWrittenLoadsAndAByteMoreIsRefused) {
+  g->START_Click();
+  g.move(7, 7, 7, 6);
+  g.move(3, 3, 3, 4);
+  constexpr int kTyped = 3000;  // far more than a header line holds
+  std::string typed;
+  for (int i = 0; i < kTyped; ++i) typed += "将";
+  for (Control c : {Control::Text2, Control::Text3, Control::Text4}) g.set_text(c, typed);
+  g.save("long");
+  const std::string file = g.read("long.棋譜");
+  size_t starts[4] = {0};
+  for (int line = 1; line <= 3; ++line) starts[line] = file.find("\r\n", starts[line - 1]) + 2;
+  g.load("long.棋譜");
+  EXPECT_EQ(g->kifu_mode, F::ari) << "the headers as written load";
+  for (int line = 0; line < 3; ++line) {
+    ASSERT_LT(starts[line + 1] - starts[line], 2u * kTyped) << "the writer cuts a long header";
+    std::string longer = file;
+    longer.insert(starts[line], "x");
+    RecordGame other;
+    other.write("x.棋譜", longer);
+    other.load("x.棋譜");
+    EXPECT_NE(other->kifu_mode, F::ari);
+    EXPECT_NE(other.last_message().find("(" + std::to_string(line + 1) + "行目)"),
+              std::string::npos)
+        << other.last_message();
+  }
+}
+
 // Headers longer than their row are cut with a mark, and a new game paints over every
 // character shown (full-width characters, a point being twenty twips).
 TEST_F(Kifu, LongHeadersAreCutAndANewGameLeavesNothingOfThem) {
