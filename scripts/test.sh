@@ -14,7 +14,7 @@ if [[ "${1:-}" == "--sanitize" ]]; then
 fi
 cmake -S . -B "$dir" "${flags[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure --timeout 300 -j"$(nproc)"
 
 # The computer against itself at every level, every position checked after every move.
 games=200

@@ -29,4 +29,7 @@ struct GameOptions {
   Int sidou = GameTerms::nasi;          // move guidance: reachable squares are outlined
   Int iro_sidou = GameTerms::iro_waku;  // their outline: iro_siro while guidance is on
   bool font_bold = false;               // the form's font, bold once the labels have been drawn
+  // Shorter effects: every wait of the computer's turn and of a spell is cut in proportion, so
+  // that the longest turn shows all it shows in a fraction of a second. Off in the text's game.
+  bool ensyutu_tansyuku = false;
 };

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <sstream>
+#include <tuple>
 
 #include "shell/BoardTerms.h"
 #include "support/Game.h"
@@ -138,6 +139,45 @@ TEST_F(ComTurn, WithoutMusicOnlyTheSpellItselfIsSeenAndHeard) {
   EXPECT_EQ(seals, 1);
   EXPECT_EQ(g->huu_com[5][1], F::nasi) << "the player's spell is spent";
   EXPECT_EQ(g->kifu_tesuu, 1) << "the move is recorded";
+}
+
+// Shorter effects: the longest turn (music, shake, a spell) shows the same story, every
+// picture and sound in its place, in at most 0.6 s of waits; the player's spell too.
+TEST_F(ComTurn, ShorterEffectsShowEverythingInLittleTime) {
+  constexpr double kShortest = 0.6;
+  auto without_waits = [](std::vector<std::string> s) {
+    std::erase_if(s, [](const std::string& e) { return e.rfind("wait", 0) == 0; });
+    return s;
+  };
+  auto seen = [&](bool shorter) {
+    computer_to_move(kQuiet, true);
+    g->ensyutu_tansyuku = shorter;
+    const double start = g.w.now;
+    g->com_ban();
+    std::vector<Call> calls = g.w.calls;
+    std::erase_if(calls, [](const Call& c) { return c.kind == Call::Sleep; });
+    return std::tuple(without_waits(story()), calls.size(), g.w.now - start);
+  };
+  const auto [full_story, full_calls, full_time] = seen(false);
+  const auto [short_story, short_calls, short_time] = seen(true);
+  EXPECT_EQ(short_story, full_story);
+  EXPECT_EQ(short_calls, full_calls) << "nothing painted or played is left out";
+  EXPECT_LE(short_time, kShortest);
+  EXPECT_GT(full_time, 10 * kShortest) << "the text's effects, as long as ever";
+
+  // The player's spell on a piece in the computer's hand.
+  for (const bool shorter : {false, true}) {
+    computer_to_move(kQuiet);
+    g->ensyutu_tansyuku = shorter;
+    g->mochi_com[6] = 1;
+    g->teban = g->man_te;
+    const double start = g.w.now;
+    click(F::mochi_com_x, board::com_hand_row(6));
+    EXPECT_EQ(g->huu_mochi_com[6], F::ari);
+    if (shorter) {
+      EXPECT_LE(g.w.now - start, kShortest);
+    }
+  }
 }
 
 // The computer's move, from the board and from its hand, as the player sees it: the piece

@@ -18,6 +18,7 @@
 #include <QtTest/QTest>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <utility>
@@ -30,18 +31,21 @@ namespace {
 using F = Form1;
 
 // Answers the next message box with a button once it is shown; records its title and text.
+// The next message box's look, once answered. The poll that waits for the box lives no longer
+// than the answer it fills in: a box that never comes leaves nothing behind.
 struct BoxAnswer {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   int width = 0, title_width = 0, title_height = 0;
   bool seen = false;
+  QObject poll;  // the context of the waiting poll
 };
 void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
   auto poll = std::make_shared<std::function<void()>>();
-  *poll = [button, seen, poll] {
+  *poll = [button, seen, weak = std::weak_ptr(poll)] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box) {
-      QTimer::singleShot(10, *poll);
+      if (auto again = weak.lock()) QTimer::singleShot(10, &seen->poll, [again] { (*again)(); });
       return;
     }
     seen->seen = true;
@@ -53,7 +57,7 @@ void answer_next_box(QMessageBox::StandardButton button, BoxAnswer* seen) {
     seen->title_height = box->fontMetrics().height();
     box->button(button)->click();
   };
-  QTimer::singleShot(0, *poll);
+  QTimer::singleShot(0, &seen->poll, [poll] { (*poll)(); });
 }
 
 // Visits every pixel of image control i, as the surface places and scales it, that is at least
