@@ -82,6 +82,20 @@ const MenuEntry kMenus[] = {
     {Menu::VER, kTop, "その他", false, &Form1::VER_Click},
 };
 
+// The window's own items, each added at the end of its parent menu.
+struct AppMenuEntry {
+  AppAction id;
+  Menu parent;
+  const char* caption;
+  const char* name;  // the item's object name
+  bool checkable;
+  void (GameWindow::*handler)();
+};
+const AppMenuEntry kAppMenus[] = {
+    {AppAction::ShortEffects, Menu::OPTION, "演出短縮", "ENSYUTU_TANSYUKU", true,
+     &GameWindow::toggleShortEffects},
+};
+
 // The record dialog and file picker: where each control sits, in twips, its caption and the
 // game's handler of its event (a change of volume, entering a folder, a click on a file, the
 // button).
@@ -168,7 +182,8 @@ void GameWindow::handle(Work work) {
   if (ended_) return;
   ++busy_;
   work();
-  if (busy_ == 1 && std::exchange(stalled_, false) && !ended_) dropPendingInput();
+  if (busy_ == 1 && stalled_ && !ended_) dropPendingInput();
+  if (busy_ == 1) showBusy(false);
   --busy_;
 }
 
@@ -224,6 +239,35 @@ void GameWindow::buildMenus() {
     wanted_enabled_[at(e.id)] = true;
     updateEnabled(e.id);
   }
+  buildAppMenus(menus);
+}
+
+void GameWindow::buildAppMenus(const std::array<QMenu*, at(Menu::Count)>& menus) {
+  for (const AppMenuEntry& e : kAppMenus) {
+    QAction* a = menus[at(e.parent)]->addAction(QString::fromUtf8(e.caption));
+    a->setObjectName(QString::fromLatin1(e.name));
+    a->setCheckable(e.checkable);
+    // The window's own items wait, like the game's, while the game works.
+    connect(a, &QAction::triggered, this,
+            [this, h = e.handler] { handle([this, h] { (this->*h)(); }); });
+    app_actions_[static_cast<std::size_t>(e.id)] = a;
+  }
+}
+
+void GameWindow::useSettings(const QString& file) {
+  settings_ = AppSettings(file);
+  applySettings();
+}
+
+void GameWindow::applySettings() {
+  const bool shorter = settings_.flag(AppOption::ShortEffects);
+  form.ensyutu_tansyuku = shorter;
+  action(AppAction::ShortEffects)->setChecked(shorter);
+}
+
+void GameWindow::toggleShortEffects() {
+  settings_.set(AppOption::ShortEffects, !settings_.flag(AppOption::ShortEffects));
+  applySettings();
 }
 
 void GameWindow::buildControls() {
@@ -445,7 +489,7 @@ double GameWindow::Seconds() {
 void GameWindow::Sleep(double seconds) {
   surface_->flush();
   if (ended_ || seconds <= 0) return;
-  stalled_ = true;
+  showBusy(true);
   QEventLoop wait;
   QTimer::singleShot(static_cast<int>(std::lround(seconds * kMsPerSecond)), Qt::PreciseTimer, &wait,
                      &QEventLoop::quit);
@@ -454,8 +498,17 @@ void GameWindow::Sleep(double seconds) {
 
 void GameWindow::KeepAlive() {
   if (ended_) return;
-  stalled_ = true;
+  showBusy(true);
   QCoreApplication::processEvents();
+}
+
+void GameWindow::showBusy(bool busy) {
+  if (busy == stalled_) return;
+  stalled_ = busy;
+  if (busy)
+    setCursor(Qt::WaitCursor);
+  else
+    unsetCursor();
 }
 
 // ---- Placement -------------------------------------------------------------------------------
@@ -478,6 +531,7 @@ void GameWindow::SizeWindow(double width, double height) {
 }
 
 void GameWindow::End() {
+  settings_.save();  // whole, even if the program stops inside the game's work
   ended_ = true;
   timer_.stop();
   hide();

@@ -12,6 +12,7 @@
 #include <string>
 #include <utility>
 
+#include "app/AppSettings.h"
 #include "app/PictureStore.h"
 #include "app/Surface.h"
 #include "shell/Form1.h"
@@ -19,6 +20,9 @@
 
 class QAction;
 class QMenu;
+
+// The window's own menu items, beside the game's: options and tools of the window alone.
+enum class AppAction { ShortEffects, Count };
 
 class GameWindow : public QMainWindow, public Window {
   Q_OBJECT
@@ -34,6 +38,13 @@ class GameWindow : public QMainWindow, public Window {
   // A point of the surface, logical pixels, in the game's twips.
   QPointF toTwips(QPoint logical) const { return surface_->toTwips(QPointF(logical)); }
   QAction* action(Menu m) const { return actions_[static_cast<std::size_t>(m)]; }
+  QAction* action(AppAction a) const { return app_actions_[static_cast<std::size_t>(a)]; }
+  // The window's own options from `file` (see AppSettings), applied at once.
+  void useSettings(const QString& file);
+  const AppSettings& settings() const { return settings_; }
+
+  // ---- The window's own menu items -------------------------------------------------------
+  void toggleShortEffects();
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
   QTimer& timer() { return timer_; }
   // Form_Load, as any of the game's handlers runs.
@@ -88,6 +99,10 @@ class GameWindow : public QMainWindow, public Window {
 
  private:
   void buildMenus();
+  void buildAppMenus(const std::array<QMenu*, static_cast<std::size_t>(Menu::Count)>& menus);
+  void applySettings();
+  // While the game drops input, the pointer over the window says so.
+  void showBusy(bool busy);
   void buildControls();
   void onMouseDown(int button, int shift, double x, double y);
   void updateEnabled(Menu m);
@@ -102,9 +117,11 @@ class GameWindow : public QMainWindow, public Window {
   QTimer timer_;
   bool ended_ = false;
   int busy_ = 0;          // handlers running, one inside the other
-  bool stalled_ = false;  // the running handler waited or kept the window alive
+  bool stalled_ = false;  // the running handler waited or kept the window alive: busy pointer
   std::function<void()> end_inside_work_;
+  AppSettings settings_;
   std::array<QAction*, static_cast<std::size_t>(Menu::Count)> actions_{};
+  std::array<QAction*, static_cast<std::size_t>(AppAction::Count)> app_actions_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> wanted_enabled_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> bound_{};
   std::array<QWidget*, static_cast<std::size_t>(Control::Count)> controls_{};

@@ -176,4 +176,57 @@ TEST(ComputersTurn, InputMadeMeanwhileIsDropped) {
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
 }
 
+// Presses that come while a message box is about to open, and while LEVEL4 thinks (no wait,
+// only the window kept alive): none reaches the game or answers a box. Meanwhile the pointer
+// over the window is the busy one, and the ordinary one again when the game listens.
+class PressingAnytime : public ImpatientPlayer {
+ public:
+  using ImpatientPlayer::ImpatientPlayer;
+  int boxes = 0, thinking = 0, busy_pointer = 0;
+  int MsgBox(const std::string& text, int buttons, const std::string& title) override {
+    ++boxes;
+    press_board();
+    return ImpatientPlayer::MsgBox(text, buttons, title);
+  }
+  void KeepAlive() override {
+    if (thinking++ < kPresses) press_board();
+    ImpatientPlayer::KeepAlive();
+    busy_pointer += cursor().shape() == Qt::WaitCursor;
+  }
+  void Sleep(double seconds) override {
+    ImpatientPlayer::Sleep(seconds);
+    busy_pointer += cursor().shape() == Qt::WaitCursor;
+  }
+  void press_board() {
+    const QRectF r =
+        surface()->toLogical(QRectF(F::cell_x(kLanceX), F::cell_y(kLanceY), F::masu_w, F::masu_h));
+    QCoreApplication::postEvent(
+        surface(),
+        new QMouseEvent(QEvent::MouseButtonPress, r.center(), surface()->mapToGlobal(r.center()),
+                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+  }
+};
+
+TEST(ComputersTurn, PressesBeforeABoxAndWhileThinkingAreDropped) {
+  auto w = started_window<PressingAnytime>();
+  BoxRecorder answers;
+  F& f = w->form;
+  // Before a game the board asks for one; the press made as the box opens asks nothing more.
+  w->press_board();
+  settle();
+  EXPECT_EQ(w->boxes, 1);
+  EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
+
+  w->action(Menu::LEVEL4)->trigger();
+  f.探索_局面数 = 20000;  // the window is kept alive every few thousand nodes
+  w->action(Menu::GOTE)->trigger();
+  settle();
+  EXPECT_GT(w->thinking, PressingAnytime::kPresses) << "LEVEL4 kept the window alive";
+  EXPECT_EQ(f.teban, f.man_te) << "the computer has moved";
+  EXPECT_EQ(f.sentaku, 0) << "no piece was picked up";
+  EXPECT_EQ(f.huu_com[PressingAnytime::kLanceX][PressingAnytime::kLanceY], F::nasi);
+  EXPECT_GT(w->busy_pointer, PressingAnytime::kPresses);
+  EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor) << "the player's turn: the ordinary pointer";
+}
+
 }  // namespace

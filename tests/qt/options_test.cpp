@@ -1,0 +1,49 @@
+// The window's own options: kept in a file of their own, never in the game's settings file,
+// and read back by the next window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tests/qt/QtHelpers.h"
+
+namespace {
+
+QByteArray bytes_of(const std::string& path) {
+  QFile f(QString::fromStdString(path));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Each of the window's own checkable options: off at first, on through its menu item, and on
+// again in the next window; the game's settings file is left byte for byte.
+TEST(AppOptions, AreTheWindowsOwnAndRemembered) {
+  struct {
+    AppAction item;
+    bool Form1::*field;
+  } options[] = {{AppAction::ShortEffects, &Form1::ensyutu_tansyuku}};
+  QTemporaryDir dir;
+  const QString file = dir.filePath("luminak-shogi.conf");
+  for (const auto& o : options) {
+    auto w = started_window();
+    w->useSettings(file);
+    const QByteArray game_settings = bytes_of(w->form.settings_path);
+    QAction* item = w->action(o.item);
+    ASSERT_TRUE(item->isCheckable());
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(w->form.*o.field);
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_TRUE(w->form.*o.field);
+    EXPECT_EQ(bytes_of(w->form.settings_path), game_settings);
+
+    auto next = started_window();
+    next->useSettings(file);
+    EXPECT_TRUE(next->action(o.item)->isChecked());
+    EXPECT_TRUE(next->form.*o.field);
+    next->action(o.item)->trigger();
+    EXPECT_FALSE(next->form.*o.field);
+  }
+}
+
+}  // namespace
