@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kDigits[] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 constexpr const char* kNumerals[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
-constexpr const char* kNames[KindCount] = {"",   "歩",   "香",   "桂",   "銀", "金", "角", "飛",
+constexpr const char* kNames[KindCount] = {"",   "歩", "香",   "桂",   "銀",   "金", "角", "飛",
                                            "玉", "と", "成香", "成桂", "成銀", "馬", "龍"};
 constexpr const char kLetters[KindCount] = {' ', 'P', 'L', 'N', 'S', 'G', 'B', 'R',
                                             'K', 'P', 'L', 'N', 'S', 'B', 'R'};
@@ -111,7 +111,8 @@ bool declined(const Position& before, Move turn) {
 
 // The kind the spell falls on: a piece on the board or a kind in the opponent's hand.
 Kind spell_kind(const Position& before, int place) {
-  return is_hand_place(place) ? static_cast<Kind>(place - kHandPlace) : kind_of(before.board[place]);
+  return is_hand_place(place) ? static_cast<Kind>(place - kHandPlace)
+                              : kind_of(before.board[place]);
 }
 
 std::string western_piece(Kind k) {
@@ -166,8 +167,7 @@ std::string western(const Position& before, Move turn, Side sente, int /*previou
   if (turn.is_drop()) {
     text += "*";
   } else {
-    if (rivals(before, legal(before), turn).size() > 1)
-      text += western_square(turn.from(), sente);
+    if (rivals(before, legal(before), turn).size() > 1) text += western_square(turn.from(), sente);
     text += is_piece(before.board[turn.to()]) ? "x" : "-";
   }
   text += western_square(turn.to(), sente);
