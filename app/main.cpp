@@ -3,9 +3,11 @@
 #include <QCommandLineParser>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <optional>
 
+#include "app/AnalyseCommand.h"
 #include "app/EndSignals.h"
 #include "app/FirstFrame.h"
 #include "app/GameFiles.h"
@@ -13,6 +15,8 @@
 #include "shell/DynamicSound.h"
 
 int main(int argc, char** argv) {
+  // The analysis needs no window, nor a display to open one on.
+  if (wants_analysis(argc, argv)) return analyse_command(argc, argv, std::cout, std::cerr);
   QApplication app(argc, argv);
   // The player's configuration folder is named after it.
   QCoreApplication::setApplicationName(QStringLiteral("luminak-shogi"));

@@ -119,6 +119,8 @@ void Search::keep_alive_if_due() {
 
 bool Search::out_of_time() {
   if (stopped_) return true;
+  if (stop_ != nullptr && nodes_ % kClockEvery == 0 && stop_->load(std::memory_order_relaxed))
+    stopped_ = true;
   if (limits_.nodes > 0) {
     if (nodes_ >= limits_.nodes) stopped_ = true;
     if (nodes_ % kKeepAliveEvery == 0 && keep_alive_) keep_alive_();

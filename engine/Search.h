@@ -3,6 +3,7 @@
 // the king as the win.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -40,6 +41,9 @@ class Search {
   // Called now and then while thinking (every `every` seconds at most often), so that the
   // caller can keep its window and clock alive.
   void set_keep_alive(std::function<void()> call, double every);
+
+  // While `*flag` is set (from another thread) the search stops as if its budget were spent.
+  void set_stop(const std::atomic<bool>* flag) { stop_ = flag; }
 
   // `earlier`: the keys without spell (`key_without_spell`) of the game's earlier positions with
   // the same side to move. Going back to one of them counts against that side, the more the more
@@ -79,6 +83,7 @@ class Search {
   double keep_alive_every_ = 0;
   long nodes_ = 0;
   bool stopped_ = false;
+  const std::atomic<bool>* stop_ = nullptr;
   Move killers_[kMaxPly][2];
   Move refutation_[kMaxPly + 1];  // the best reply found at each ply, for the spell against it
   int last_spell_[kMaxPly];       // the spell of the last best turn at each ply
