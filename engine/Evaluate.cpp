@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/Moves.h"
+#include "engine/Values.h"
 
 namespace engine {
 
@@ -98,7 +99,7 @@ int king_safety(const Position& p, Side s) {
          kOpenSquare * open;
 }
 
-// One side's influence, for that side.
+// One side's influence, for that side: the squares it attacks and holds.
 int influence(const Position& p, const Control& c, Side s) {
   const Side o = opposite(s);
   // Where the side attacks more often than the other defends (counting up to two).
@@ -108,6 +109,12 @@ int influence(const Position& p, const Control& c, Side s) {
     score += kKingNearAttack * (c.once[s] & kAreas.near[k]).count() +
              kKingNearHeld * (held & kAreas.near[k]).count() +
              kKingRingAttack * (c.once[s] & kAreas.around[k]).count();
+  return score;
+}
+
+// The reach of one side's long-range pieces, for that side.
+int reach(const Control& c, Side s) {
+  int score = 0;
   for (int k = Pawn; k < KindCount; ++k) score += kReach[k] * c.reach[s][k];
   return score;
 }
@@ -124,7 +131,28 @@ int evaluate(const Position& p, int alpha, int beta) {
   if (base - kLazyMargin >= beta || base + kLazyMargin <= alpha) return base;
   Control c;
   control(p, c);
-  return base + for_side_to_move(p, influence(p, c, Upper) - influence(p, c, Lower));
+  return base + for_side_to_move(p, influence(p, c, Upper) - influence(p, c, Lower) +
+                                        reach(c, Upper) - reach(c, Lower));
+}
+
+EvalTerms evaluate_terms(const Position& p) {
+  EvalTerms t;
+  for (int sq = kFirstSquare; sq <= kLastSquare; ++sq) {
+    const Piece pc = p.board[sq];
+    if (!is_piece(pc)) continue;
+    const Side s = side_of(pc);
+    const int sign = s == Upper ? 1 : -1;
+    t.material += sign * kBoardValue[kind_of(pc)];
+    t.placement += sign * placement_row(kind_of(pc))[relative_rank(s, sq)];
+  }
+  for (int kind = Pawn; kind <= kHandKinds; ++kind)
+    t.hand += (p.hand[Upper][kind] - p.hand[Lower][kind]) * kHandValue[kind];
+  t.king_safety = king_safety(p, Upper) - king_safety(p, Lower);
+  Control c;
+  control(p, c);
+  t.influence = influence(p, c, Upper) - influence(p, c, Lower);
+  t.reach = reach(c, Upper) - reach(c, Lower);
+  return t;
 }
 
 }  // namespace engine

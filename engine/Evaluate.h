@@ -13,4 +13,15 @@ namespace engine {
 // alpha..beta gets their score, its influence not looked at.
 int evaluate(const Position& p, int alpha, int beta);
 
+// The judgement in its parts, each the upper side's minus the lower side's: material on the
+// board (values alone), in hand, placement (promotion and rows), king safety, the squares
+// attacked and held near the other king and in its camp, and the reach of long-range pieces.
+// material + hand + placement is what the position keeps as `material`; with no bound,
+// evaluate() is their sum for the side to move, and a tempo for moving.
+struct EvalTerms {
+  int material = 0, hand = 0, placement = 0, king_safety = 0, influence = 0, reach = 0;
+  int sum() const { return material + hand + placement + king_safety + influence + reach; }
+};
+EvalTerms evaluate_terms(const Position& p);
+
 }  // namespace engine

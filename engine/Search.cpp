@@ -121,8 +121,8 @@ bool Search::out_of_time() {
   if (stopped_) return true;
   if (stop_ != nullptr && nodes_ % kClockEvery == 0 && stop_->load(std::memory_order_relaxed))
     stopped_ = true;
-  if (limits_.nodes > 0) {
-    if (nodes_ >= limits_.nodes) stopped_ = true;
+  if (clock_free()) {
+    if (limits_.nodes > 0 && nodes_ >= limits_.nodes) stopped_ = true;
     if (nodes_ % kKeepAliveEvery == 0 && keep_alive_) keep_alive_();
     return stopped_;
   }
@@ -197,9 +197,13 @@ bool Search::settled(const Position& p, int ply, int& score) {
   return out_of_time();
 }
 
+int Search::judge(const Position& p, int alpha, int beta) const {
+  return limits_.lazy ? evaluate(p, alpha, beta) : evaluate(p, -kInfinite, kInfinite);
+}
+
 int Search::quiesce(const Position& p, int alpha, int beta, int ply) {
   if (int score; settled(p, ply, score)) return score;
-  const int stand = evaluate(p, alpha, beta);
+  const int stand = judge(p, alpha, beta);
   if (stand >= beta || ply >= kMaxPly - 1) return stand;
   alpha = std::max(alpha, stand);
 
@@ -306,8 +310,7 @@ int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   // opponent's reply to it is the threat, and the first spell falls on its piece.
   int threat = kNoPlace;
   if (!n.pv && ply > 0 && depth >= kNullFromDepth && p.king[p.side] != 0 &&
-      !attacked(p.passed(), opposite(p.side), p.king[p.side]) &&
-      evaluate(p, beta - 1, beta) >= beta) {
+      !attacked(p.passed(), opposite(p.side), p.king[p.side]) && judge(p, beta - 1, beta) >= beta) {
     const int r = kNullReduction + depth / kNullDepthShare;
     const int score = -search(p.passed(), -beta, -beta + 1, depth - 1 - r, ply + 1);
     if (stopped_) return 0;
@@ -382,11 +385,11 @@ Decision Search::think(const Position& root, const Limits& limits,
   for (int depth = 1; depth <= kMaxDepth; ++depth) {
     search(root, -kInfinite, kInfinite, depth, 0);
     if (stopped_) break;
-    if (limits_.nodes == 0) keep_alive_if_due();
+    if (!clock_free()) keep_alive_if_due();
     d.depth = depth;
     d.score = root_score_;
-    if (list.count == 1 || root_score_ >= kWinBound) break;
-    if (limits_.nodes == 0 && elapsed() > limits_.seconds * kNewIterationShare) break;
+    if (list.count == 1 || root_score_ >= kWinBound || depth == limits_.depth) break;
+    if (!clock_free() && elapsed() > limits_.seconds * kNewIterationShare) break;
   }
   d.turn = root_best_;
   d.nodes = nodes_;

@@ -14,11 +14,14 @@
 
 namespace engine {
 
-// A decision's bounds. With a node limit the search counts nodes only, never the clock, so the
+// A decision's bounds. With a node or depth limit the search never reads the clock, so the
 // same position always gets the same decision; without one it thinks for `seconds`.
 struct Limits {
   double seconds = 1.0;
   long nodes = 0;
+  int depth = 0;     // iterations at most; 0 for no limit
+  bool lazy = true;  // a score far outside the bounds on material and king safety is not
+                     // looked at closer (off: influence is weighed in every position)
 };
 
 struct Decision {
@@ -70,6 +73,8 @@ class Search {
   int quiesce(const Position& p, int alpha, int beta, int ply);
   bool settled(const Position& p, int ply, int& score);
   bool out_of_time();
+  bool clock_free() const { return limits_.nodes > 0 || limits_.depth > 0; }
+  int judge(const Position& p, int alpha, int beta) const;
   void keep_alive_if_due();
   int spell_for(const Position& p, int ply) const;
   int refuter_place(const Position& p, int ply) const;

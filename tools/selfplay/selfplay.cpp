@@ -3,6 +3,8 @@
 //
 //   selfplay --games N --level L --seed S [--dump FILE --dump-every K]
 //   selfplay --decide FILE      the decision for each position of FILE at each level
+//   selfplay --bench FILE       every position of FILE searched at every level to a fixed
+//                               depth; the last line is `bench NODES`, the same on every machine
 //   selfplay --match A:B --games N --seed S [--nodes K | --seconds T]
 //                               level A against level B from random openings, each opening
 //                               played twice with the sides exchanged; LEVEL4 searches K nodes
@@ -27,6 +29,7 @@
 #include "shell/QuietWindow.h"
 #include "support/ComDecision.h"
 #include "support/PositionText.h"
+#include "tools/selfplay/BenchNodes.h"
 
 namespace {
 
@@ -41,7 +44,7 @@ constexpr Int kTurn = F::ban_max + 1;
 struct Options {
   int games = 10, level = 3;
   unsigned seed = 1;
-  std::string dump, suite;
+  std::string dump, suite, bench;
   int dump_every = 0;
   int match[2] = {0, 0};  // the two levels of a match; none when 0
   long nodes = 0;         // LEVEL4's node limit
@@ -227,6 +230,8 @@ Options parse(int argc, char** argv) {
       o.dump_every = std::atoi(argv[i + 1]);
     else if (a == "--decide")
       o.suite = argv[i + 1];
+    else if (a == "--bench")
+      o.bench = argv[i + 1];
     else if (a == "--match" && std::sscanf(argv[i + 1], "%d:%d", &o.match[0], &o.match[1]) == 2)
       continue;
     else if (a == "--nodes")
@@ -236,6 +241,7 @@ Options parse(int argc, char** argv) {
     else {
       std::fprintf(stderr,
                    "usage: selfplay --games N --level L --seed S\n"
+                   "       selfplay --decide FILE | --bench FILE\n"
                    "       selfplay --match A:B --games N --seed S [--nodes K | --seconds T]\n");
       std::exit(2);
     }
@@ -321,6 +327,15 @@ int main(int argc, char** argv) {
   F f(w);
   if (!o.suite.empty()) {
     decide_suite(f, o.suite);
+    return 0;
+  }
+  if (!o.bench.empty()) {
+    std::ifstream in(o.bench);
+    if (!in) {
+      std::fprintf(stderr, "selfplay: cannot read %s\n", o.bench.c_str());
+      return 2;
+    }
+    std::printf("bench %ld\n", bench_nodes::total(f, in));
     return 0;
   }
   if (o.match[0] != 0) return run_match(f, o);
