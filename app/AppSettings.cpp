@@ -12,6 +12,7 @@ struct Entry {
 };
 const Entry kOptions[] = {
     {AppOption::ShortEffects, "effects/shorter", false},
+    {AppOption::MoveList, "view/moveList", false},
 };
 static_assert(std::size(kOptions) == static_cast<std::size_t>(AppOption::Count));
 

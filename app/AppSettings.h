@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <memory>
 
-enum class AppOption { ShortEffects, Count };
+enum class AppOption { ShortEffects, MoveList, Count };
 
 class AppSettings {
  public:

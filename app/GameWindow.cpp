@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -27,6 +28,10 @@
 #include <iterator>
 #include <utility>
 
+#include "app/MoveListPanel.h"
+#include "kifu/notation.h"
+#include "shell/Sound.h"
+
 namespace {
 constexpr double kTwips = Surface::kTwipsPerPixel;
 constexpr Menu kTop = Menu::Count;  // parent of the menu bar's own menus
@@ -36,6 +41,7 @@ constexpr double kMsPerSecond = 1000;
 // buttons, so that window managers show short titles ("終了", "成り") whole. Pixels.
 constexpr int kMinBoxWidth = 240;
 constexpr int kTitleBarButtons = 120;
+constexpr int kPanelWidth = 260;  // the move list beside the board, pixels
 
 // The menus, in the order they appear. A handler of a menu with items runs when it opens;
 // an item without a handler is not built yet and stays disabled.
@@ -94,6 +100,8 @@ struct AppMenuEntry {
 const AppMenuEntry kAppMenus[] = {
     {AppAction::ShortEffects, Menu::OPTION, "演出短縮", "ENSYUTU_TANSYUKU", true,
      &GameWindow::toggleShortEffects},
+    {AppAction::MoveList, Menu::OPTION, "棋譜表示", "KIFU_HYOUJI", true,
+     &GameWindow::toggleMoveList},
 };
 
 // The record dialog and file picker: where each control sits, in twips, its caption and the
@@ -166,6 +174,7 @@ GameWindow::GameWindow(const QString& assets_dir, QWidget* parent)
           [this](int button, int shift, double x, double y) { onMouseDown(button, shift, x, y); });
   buildMenus();
   buildControls();
+  buildViews();
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, &GameWindow::onTimer);
   SizeWindow(Form1::form_w, Form1::form_h);
@@ -183,7 +192,10 @@ void GameWindow::handle(Work work) {
   ++busy_;
   work();
   if (busy_ == 1 && stalled_ && !ended_) dropPendingInput();
-  if (busy_ == 1) showBusy(false);
+  if (busy_ == 1) {
+    showBusy(false);
+    if (!ended_) updateViews();
+  }
   --busy_;
 }
 
@@ -263,6 +275,69 @@ void GameWindow::applySettings() {
   const bool shorter = settings_.flag(AppOption::ShortEffects);
   form.ensyutu_tansyuku = shorter;
   action(AppAction::ShortEffects)->setChecked(shorter);
+  const bool moves = settings_.flag(AppOption::MoveList);
+  action(AppAction::MoveList)->setChecked(moves);
+  showBeside(move_dock_, moves);
+}
+
+void GameWindow::buildViews() {
+  move_list_ = new MoveListPanel;
+  move_dock_ = new QDockWidget(QStringLiteral("棋譜"), this);
+  move_dock_->setObjectName(QStringLiteral("MoveListDock"));
+  move_dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  move_dock_->setWidget(move_list_);
+  move_dock_->setFixedWidth(kPanelWidth);
+  addDockWidget(Qt::RightDockWidgetArea, move_dock_);
+  move_dock_->hide();
+  connect(move_list_, &MoveListPanel::plyChosen, this, &GameWindow::showPly);
+}
+
+void GameWindow::showBeside(QDockWidget* dock, bool shown) {
+  if (dock->isVisibleTo(this) == shown) return;
+  const int board = centralWidget()->width();
+  dock->setVisible(shown);
+  layout()->activate();
+  if (!isMaximized() && !isFullScreen())
+    resize(width() + board - centralWidget()->width(), height());
+  if (shown) updateViews();
+}
+
+void GameWindow::updateViews() {
+  if (!move_dock_->isVisibleTo(this)) return;
+  // What tells that the position or the record changed: its counters and the board.
+  std::vector<long> state{form.kifu_saigo, form.kifu_tesuu, form.tesuu,       form.teban,
+                          form.kifu_mode,  form.hanten,     form.sentaku == 0};
+  for (const auto& column : form.ban)
+    state.insert(state.end(), std::begin(column), std::end(column));
+  for (const auto* hand : {&form.mochi_man, &form.mochi_com})
+    state.insert(state.end(), std::begin(*hand), std::end(*hand));
+  if (state == seen_state_) return;
+  seen_state_ = std::move(state);
+  const notation::Plies plies = notation::record_plies(form);
+  move_list_->showPlies(notation::japanese_plies(plies), form.kifu_tesuu);
+}
+
+// Steps through the record as 戻 and 進 do, silently, and sounds the last step once.
+void GameWindow::showPly(long ply) {
+  handle([this, ply] {
+    SoundLibrary* sound = form.ds;
+    SilentSound silent;
+    form.ds = &silent;
+    bool moved = false;
+    for (long guard = form.kifu_saigo + 1; guard >= 0 && form.kifu_tesuu != ply; --guard) {
+      const long before = form.kifu_tesuu;
+      form.kifu_tesuu > ply ? form.REPLAY_Click() : form.AFTER_Click();
+      if (form.kifu_tesuu == before) break;  // the record holds no more
+      moved = true;
+    }
+    form.ds = sound;
+    if (moved) form.ds->dsPlay(form.snd_komauti);
+  });
+}
+
+void GameWindow::toggleMoveList() {
+  settings_.set(AppOption::MoveList, !settings_.flag(AppOption::MoveList));
+  applySettings();
 }
 
 void GameWindow::toggleShortEffects() {

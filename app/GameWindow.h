@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/AppSettings.h"
 #include "app/PictureStore.h"
@@ -19,10 +20,12 @@
 #include "shell/Window.h"
 
 class QAction;
+class QDockWidget;
 class QMenu;
+class MoveListPanel;
 
 // The window's own menu items, beside the game's: options and tools of the window alone.
-enum class AppAction { ShortEffects, Count };
+enum class AppAction { ShortEffects, MoveList, Count };
 
 class GameWindow : public QMainWindow, public Window {
   Q_OBJECT
@@ -43,8 +46,13 @@ class GameWindow : public QMainWindow, public Window {
   void useSettings(const QString& file);
   const AppSettings& settings() const { return settings_; }
 
+  MoveListPanel* moveList() const { return move_list_; }
+  // The position after `ply` plies of the record, as 戻 and 進 step to it.
+  void showPly(long ply);
+
   // ---- The window's own menu items -------------------------------------------------------
   void toggleShortEffects();
+  void toggleMoveList();
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
   QTimer& timer() { return timer_; }
   // Form_Load, as any of the game's handlers runs.
@@ -101,6 +109,11 @@ class GameWindow : public QMainWindow, public Window {
   void buildMenus();
   void buildAppMenus(const std::array<QMenu*, static_cast<std::size_t>(Menu::Count)>& menus);
   void applySettings();
+  void buildViews();
+  // A panel beside the board: the window widens by it, so the board keeps its size.
+  void showBeside(QDockWidget* dock, bool shown);
+  // After each of the game's handlers: the views follow a position or record that changed.
+  void updateViews();
   // While the game drops input, the pointer over the window says so.
   void showBusy(bool busy);
   void buildControls();
@@ -120,6 +133,9 @@ class GameWindow : public QMainWindow, public Window {
   bool stalled_ = false;  // the running handler waited or kept the window alive: busy pointer
   std::function<void()> end_inside_work_;
   AppSettings settings_;
+  MoveListPanel* move_list_ = nullptr;
+  QDockWidget* move_dock_ = nullptr;
+  std::vector<long> seen_state_;  // what updateViews last saw of the game
   std::array<QAction*, static_cast<std::size_t>(Menu::Count)> actions_{};
   std::array<QAction*, static_cast<std::size_t>(AppAction::Count)> app_actions_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> wanted_enabled_{};

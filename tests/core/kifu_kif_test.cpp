@@ -1,9 +1,10 @@
 // KIF out: the header, the moves with their clocks and spells, the end, handicaps by their
 // standard names, board diagrams, and both file encodings.
+#include "kifu/kif.h"
+
 #include <gtest/gtest.h>
 
 #include "KifuPositions.h"
-#include "kifu/kif.h"
 #include "kifu/notation.h"
 #include "shell/Encoding.h"
 #include "support/Records.h"
@@ -85,8 +86,8 @@ TEST(KifOut, AGameTheUpperSideOpenedSaysSo) {
 // Each rank of the ladder that matches a standard handicap has its name, whichever side gives
 // it; the others have none.
 TEST(KifOut, HandicapRanksHaveTheirStandardNames) {
-  const char* names[] = {"平手",     "角落ち", "二枚落ち", nullptr,    "四枚落ち", nullptr,
-                         "六枚落ち", nullptr,  "八枚落ち", nullptr,    "十枚落ち"};
+  const char* names[] = {"平手",     "角落ち", "二枚落ち", nullptr, "四枚落ち", nullptr,
+                         "六枚落ち", nullptr,  "八枚落ち", nullptr, "十枚落ち"};
   for (int rank = 0; rank < static_cast<int>(std::size(names)); ++rank)
     for (const Side giver : {Upper, Lower}) {
       RecordGame g;
