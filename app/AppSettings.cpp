@@ -13,6 +13,8 @@ struct Entry {
 const Entry kOptions[] = {
     {AppOption::ShortEffects, "effects/shorter", false},
     {AppOption::MoveList, "view/moveList", false},
+    {AppOption::Score, "view/score", false},
+    {AppOption::ReviewSeconds, "review/seconds", 0.2},  // LEVEL4's time a position
 };
 static_assert(std::size(kOptions) == static_cast<std::size_t>(AppOption::Count));
 

@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <memory>
 
-enum class AppOption { ShortEffects, MoveList, Count };
+enum class AppOption { ShortEffects, MoveList, Score, ReviewSeconds, Count };
 
 class AppSettings {
  public:

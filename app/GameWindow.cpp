@@ -28,7 +28,12 @@
 #include <iterator>
 #include <utility>
 
+#include "app/AnalysisRunner.h"
+#include "app/HintOverlay.h"
 #include "app/MoveListPanel.h"
+#include "app/ReviewDialog.h"
+#include "app/ScoreBar.h"
+#include "engine/Search.h"
 #include "kifu/notation.h"
 #include "shell/Sound.h"
 
@@ -102,6 +107,9 @@ const AppMenuEntry kAppMenus[] = {
      &GameWindow::toggleShortEffects},
     {AppAction::MoveList, Menu::OPTION, "棋譜表示", "KIFU_HYOUJI", true,
      &GameWindow::toggleMoveList},
+    {AppAction::Score, Menu::OPTION, "形勢表示", "KEISEI_HYOUJI", true, &GameWindow::toggleScore},
+    {AppAction::Hint, Menu::STOP, "ヒント", "HINT", false, &GameWindow::showHint},
+    {AppAction::Review, Menu::KIFU, "解析", "KAISEKI", false, &GameWindow::reviewGame},
 };
 
 // The record dialog and file picker: where each control sits, in twips, its caption and the
@@ -186,19 +194,6 @@ GameWindow::~GameWindow() {
   timer_.stop();
 }
 
-template <class Work>
-void GameWindow::handle(Work work) {
-  if (ended_) return;
-  ++busy_;
-  work();
-  if (busy_ == 1 && stalled_ && !ended_) dropPendingInput();
-  if (busy_ == 1) {
-    showBusy(false);
-    if (!ended_) updateViews();
-  }
-  --busy_;
-}
-
 void GameWindow::run(void (Form1::*handler)()) {
   handle([this, handler] { (form.*handler)(); });
 }
@@ -259,9 +254,8 @@ void GameWindow::buildAppMenus(const std::array<QMenu*, at(Menu::Count)>& menus)
     QAction* a = menus[at(e.parent)]->addAction(QString::fromUtf8(e.caption));
     a->setObjectName(QString::fromLatin1(e.name));
     a->setCheckable(e.checkable);
-    // The window's own items wait, like the game's, while the game works.
-    connect(a, &QAction::triggered, this,
-            [this, h = e.handler] { handle([this, h] { (this->*h)(); }); });
+    // Each runs as it is: those that think refuse while the game works.
+    connect(a, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
     app_actions_[static_cast<std::size_t>(e.id)] = a;
   }
 }
@@ -278,6 +272,9 @@ void GameWindow::applySettings() {
   const bool moves = settings_.flag(AppOption::MoveList);
   action(AppAction::MoveList)->setChecked(moves);
   showBeside(move_dock_, moves);
+  const bool score = settings_.flag(AppOption::Score);
+  action(AppAction::Score)->setChecked(score);
+  showBeside(score_dock_, score);
 }
 
 void GameWindow::buildViews() {
@@ -290,6 +287,18 @@ void GameWindow::buildViews() {
   addDockWidget(Qt::RightDockWidgetArea, move_dock_);
   move_dock_->hide();
   connect(move_list_, &MoveListPanel::plyChosen, this, &GameWindow::showPly);
+
+  score_bar_ = new ScoreBar;
+  score_dock_ = new QDockWidget(QStringLiteral("形勢"), this);
+  score_dock_->setObjectName(QStringLiteral("ScoreDock"));
+  score_dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+  score_dock_->setWidget(score_bar_);
+  addDockWidget(Qt::LeftDockWidgetArea, score_dock_);
+  score_dock_->hide();
+  score_runner_ = new AnalysisRunner(this);
+  review_runner_ = new AnalysisRunner(this);
+  hint_ = new HintOverlay(surface_);
+  action(AppAction::Hint)->setShortcut(Qt::Key_H);
 }
 
 void GameWindow::showBeside(QDockWidget* dock, bool shown) {
@@ -303,7 +312,7 @@ void GameWindow::showBeside(QDockWidget* dock, bool shown) {
 }
 
 void GameWindow::updateViews() {
-  if (!move_dock_->isVisibleTo(this)) return;
+  if (!move_dock_->isVisibleTo(this) && !score_dock_->isVisibleTo(this)) return;
   // What tells that the position or the record changed: its counters and the board.
   std::vector<long> state{form.kifu_saigo, form.kifu_tesuu, form.tesuu,       form.teban,
                           form.kifu_mode,  form.hanten,     form.sentaku == 0};
@@ -313,8 +322,11 @@ void GameWindow::updateViews() {
     state.insert(state.end(), std::begin(*hand), std::end(*hand));
   if (state == seen_state_) return;
   seen_state_ = std::move(state);
-  const notation::Plies plies = notation::record_plies(form);
-  move_list_->showPlies(notation::japanese_plies(plies), form.kifu_tesuu);
+  if (move_dock_->isVisibleTo(this)) {
+    const notation::Plies plies = notation::record_plies(form);
+    move_list_->showPlies(notation::japanese_plies(plies), form.kifu_tesuu);
+  }
+  if (score_dock_->isVisibleTo(this)) updateScore();
 }
 
 // Steps through the record as 戻 and 進 do, silently, and sounds the last step once.
@@ -752,6 +764,7 @@ bool GameWindow::eventFilter(QObject* target, QEvent* event) {
 }
 
 void GameWindow::onMouseDown(int button, int shift, double x, double y) {
+  if (busy_ == 0) hint_->clear();  // a hint lasts until the next press
   // The game is played with the left and right buttons; a middle click could leave a piece
   // unpromoted where it must promote.
   if (button != Form1::button_hidari && button != Form1::button_migi) return;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,16 +17,24 @@
 #include "app/AppSettings.h"
 #include "app/PictureStore.h"
 #include "app/Surface.h"
+#include "engine/Analysis.h"
 #include "shell/Form1.h"
 #include "shell/Window.h"
 
 class QAction;
 class QDockWidget;
 class QMenu;
+class AnalysisRunner;
+class HintOverlay;
 class MoveListPanel;
+class ReviewDialog;
+class ScoreBar;
+namespace engine {
+class Search;
+}
 
 // The window's own menu items, beside the game's: options and tools of the window alone.
-enum class AppAction { ShortEffects, MoveList, Count };
+enum class AppAction { ShortEffects, MoveList, Score, Hint, Review, Count };
 
 class GameWindow : public QMainWindow, public Window {
   Q_OBJECT
@@ -47,12 +56,22 @@ class GameWindow : public QMainWindow, public Window {
   const AppSettings& settings() const { return settings_; }
 
   MoveListPanel* moveList() const { return move_list_; }
+  ScoreBar* scoreBar() const { return score_bar_; }
+  HintOverlay* hintOverlay() const { return hint_; }
+  ReviewDialog* review() const { return review_; }
+  AnalysisRunner& scoreRunner() const { return *score_runner_; }
+  AnalysisRunner& reviewRunner() const { return *review_runner_; }
   // The position after `ply` plies of the record, as 戻 and 進 step to it.
   void showPly(long ply);
 
   // ---- The window's own menu items -------------------------------------------------------
   void toggleShortEffects();
   void toggleMoveList();
+  void toggleScore();
+  // 局面 → ヒント (H): LEVEL4's turn for the player to move, shown, not played.
+  void showHint();
+  // 棋譜 → 解析: every position of the game scored, then the graph and the marks.
+  void reviewGame();
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
   QTimer& timer() { return timer_; }
   // Form_Load, as any of the game's handlers runs.
@@ -114,6 +133,11 @@ class GameWindow : public QMainWindow, public Window {
   void showBeside(QDockWidget* dock, bool shown);
   // After each of the game's handlers: the views follow a position or record that changed.
   void updateViews();
+  void updateScore();
+  // A player of the game may move now, and may ask for a hint.
+  bool playerToMove() const;
+  void showReview(const std::vector<engine::Position>& positions,
+                  const std::vector<engine::PositionScore>& scores, engine::Side sente);
   // While the game drops input, the pointer over the window says so.
   void showBusy(bool busy);
   void buildControls();
@@ -136,6 +160,13 @@ class GameWindow : public QMainWindow, public Window {
   MoveListPanel* move_list_ = nullptr;
   QDockWidget* move_dock_ = nullptr;
   std::vector<long> seen_state_;  // what updateViews last saw of the game
+  ScoreBar* score_bar_ = nullptr;
+  QDockWidget* score_dock_ = nullptr;
+  HintOverlay* hint_ = nullptr;
+  ReviewDialog* review_ = nullptr;
+  AnalysisRunner* score_runner_ = nullptr;
+  AnalysisRunner* review_runner_ = nullptr;
+  std::unique_ptr<engine::Search> hint_search_;
   std::array<QAction*, static_cast<std::size_t>(Menu::Count)> actions_{};
   std::array<QAction*, static_cast<std::size_t>(AppAction::Count)> app_actions_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> wanted_enabled_{};
@@ -143,3 +174,17 @@ class GameWindow : public QMainWindow, public Window {
   std::array<QWidget*, static_cast<std::size_t>(Control::Count)> controls_{};
   std::array<std::string, static_cast<std::size_t>(Control::Count)> paths_{};  // Dir1, File1
 };
+
+// Runs one of the game's handlers; input that came while it waited is dropped after it.
+template <class Work>
+void GameWindow::handle(Work work) {
+  if (ended_) return;
+  ++busy_;
+  work();
+  if (busy_ == 1 && stalled_ && !ended_) dropPendingInput();
+  if (busy_ == 1) {
+    showBusy(false);
+    if (!ended_) updateViews();
+  }
+  --busy_;
+}

@@ -27,8 +27,7 @@ MoveListPanel::MoveListPanel(QWidget* parent) : QListWidget(parent) {
 void MoveListPanel::showPlies(const std::vector<std::string>& plies, long current) {
   if (plies != plies_) {
     // Marks belong to the plies they were made for.
-    if (plies.size() < plies_.size() ||
-        !std::equal(plies_.begin(), plies_.end(), plies.begin()))
+    if (plies.size() < plies_.size() || !std::equal(plies_.begin(), plies_.end(), plies.begin()))
       marks_.clear();
     plies_ = plies;
     rebuild();
@@ -46,6 +45,7 @@ void MoveListPanel::setMarks(const std::vector<Mark>& marks) {
 
 QString MoveListPanel::plyText(long ply) const {
   if (ply <= 0) return kStart;
+  if (ply > static_cast<long>(plies_.size())) return {};
   QString text = QStringLiteral("%1 %2")
                      .arg(ply, kNumberWidth)
                      .arg(QString::fromStdString(plies_[static_cast<std::size_t>(ply - 1)]));

@@ -23,6 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6 (>= 2.34)" "libgcc-s1 (>= 3.0)" "libstdc++6 (>= 11)"
   "libqt6core6 (>= 6.4.0)" "libqt6gui6 (>= 6.1.2)" "libqt6widgets6 (>= 6.3.0)"
+  "libqt6charts6 (>= 6.4.0)"
   "libsdl2-2.0-0 (>= 2.0.12)" qt6-qpa-plugins fonts-noto-cjk)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
