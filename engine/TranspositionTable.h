@@ -31,6 +31,17 @@ struct TableEntry {
 };
 static_assert(sizeof(TableEntry) == 16);
 
+// What a node's best score, searched between alpha and beta, tells of its position: at or
+// above beta the search was cut, so it is worth at least that; at or below alpha at most that.
+constexpr Bound bound_of(int best, int alpha, int beta) {
+  return best >= beta ? Bound::Lower : best > alpha ? Bound::Exact : Bound::Upper;
+}
+// An entry with this score (as the node sees it) settles a search between alpha and beta.
+constexpr bool answers(const TableEntry& e, int score, int alpha, int beta) {
+  return e.bound == Bound::Exact || (e.bound == Bound::Lower && score >= beta) ||
+         (e.bound == Bound::Upper && score <= alpha);
+}
+
 class TranspositionTable {
  public:
   static constexpr std::size_t kDefaultBytes = 64u << 20;
