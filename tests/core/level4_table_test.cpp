@@ -29,7 +29,7 @@ TEST(Level4Table, HoldsTheSizeItWasGivenAndEveryEntryOfIt) {
     // As many keys as entries, spread over the buckets by their low bits, are all kept.
     const std::size_t entries = t.bytes() / sizeof(TableEntry);
     const std::size_t buckets = entries / kEntriesInBucket;
-    auto key = [buckets](std::size_t i) { return (i % buckets) | (i / buckets + 1) << 40; };
+    auto key = [buckets](std::size_t i) { return (i % buckets) | (i + 1) << 40; };
     for (std::size_t i = 0; i < entries; ++i) t.store(key(i), kMove, 0, 1, Bound::Exact);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < entries; ++i) kept += t.probe(key(i)) != nullptr;
@@ -83,8 +83,7 @@ TEST(Level4Table, AFullBucketGivesUpItsShallowestEntry) {
 TEST(Level4Table, AnEarlierSearchsEntriesGoFirst) {
   constexpr int kDeep = 20, kShallow = 1;
   TranspositionTable t(kBytes);
-  for (int i = 0; i < kEntriesInBucket; ++i)
-    t.store(in_bucket(i), kMove, 0, kDeep, Bound::Exact);
+  for (int i = 0; i < kEntriesInBucket; ++i) t.store(in_bucket(i), kMove, 0, kDeep, Bound::Exact);
   t.new_search();
   for (int i = 0; i < kEntriesInBucket; ++i) EXPECT_EQ(t.probe(in_bucket(i)), nullptr);
   for (int i = kEntriesInBucket; i < 2 * kEntriesInBucket; ++i) {

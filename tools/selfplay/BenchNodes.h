@@ -31,7 +31,8 @@ inline long position(const engine::Position& p, engine::Limits limits = {0, 0, k
 inline long total(Form1& f, std::istream& suite) {
   long nodes = 0;
   std::string name;
-  while (position_text::read(suite, f, name)) nodes += position(engine::from_game(f, engine::Upper));
+  while (position_text::read(suite, f, name))
+    nodes += position(engine::from_game(f, engine::Upper));
   return nodes;
 }
 
