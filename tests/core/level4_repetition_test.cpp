@@ -91,8 +91,8 @@ std::vector<std::uint64_t> reached(const Position& p, int plies) {
 }
 
 // A quiet position, the upper side a gold ahead (and each side a piece more than a spell can
-// bind, so that no spell leaves the other without a move). When every position two plies on is one the
-// side has been in, it must go back: the score is the cost, lower the more often it was there.
+// bind, so that no spell leaves the other without a move). When every position two plies on is one
+// the side has been in, it must go back: the score is the cost, lower the more often it was there.
 // The other side's earlier positions change nothing. Turned round, the same for the lower side.
 TEST(Level4Repetition, GoingBackCostsTheSideThatGoesBackMoreEachTime) {
   const Position upper = from_text(
