@@ -120,7 +120,8 @@ TEST_F(Level4GameTurn, APromotionAndItsSpellBothReachTheGame) {
   ASSERT_NE(d.turn.seal(), d.turn.to());
   const GameTurn t = to_game(before, d.turn);
   g->com_ban();
-  EXPECT_EQ(g->ban[t.x2][t.y2], game_code(make_piece(Upper, promoted(kind_of(before.board[d.turn.from()])))));
+  EXPECT_EQ(g->ban[t.x2][t.y2],
+            game_code(make_piece(Upper, promoted(kind_of(before.board[d.turn.from()])))));
   EXPECT_EQ(human_seals(), std::vector<int>{d.turn.seal()});
 }
 
