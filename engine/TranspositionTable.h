@@ -45,6 +45,8 @@ constexpr bool answers(const TableEntry& e, int score, int alpha, int beta) {
 class TranspositionTable {
  public:
   static constexpr std::size_t kDefaultBytes = 64u << 20;
+  static constexpr std::size_t kBucket =
+      4;  // entries sharing one cache line, by the key's low bits
 
   explicit TranspositionTable(std::size_t bytes = kDefaultBytes);
   std::size_t bytes() const { return count_ * sizeof(TableEntry); }
@@ -55,7 +57,6 @@ class TranspositionTable {
   void store(std::uint64_t key, Move m, int score, int depth, Bound b);
 
  private:
-  static constexpr std::size_t kBucket = 4;  // entries sharing one cache line
   // Zeroed memory from the system: pages are touched only as the search reaches them, so
   // making the table costs the first decision no time.
   struct Free {

@@ -10,7 +10,7 @@ namespace {
 using namespace engine;
 
 constexpr std::size_t kBytes = 1u << 16;
-constexpr int kEntriesInBucket = 4;
+constexpr int kEntriesInBucket = static_cast<int>(TranspositionTable::kBucket);
 
 // Keys that fall in one bucket: the same low bits, different high ones.
 std::uint64_t in_bucket(int i) {
