@@ -33,9 +33,6 @@ constexpr int kCampHeld = 8;
 constexpr int kLanceReach = 2, kBishopReach = 6, kRookReach = 6;
 constexpr int kReach[KindCount] = {
     0, 0, kLanceReach, 0, 0, 0, kBishopReach, kRookReach, 0, 0, 0, 0, 0, kBishopReach, kRookReach};
-// Influence seldom moves the score further than this: a position further outside the bounds
-// on the rest is not looked at closer.
-constexpr int kLazyMargin = 200;
 
 // The squares beside each king square, the ring of those a square further, and each side's
 // promotion zone (the other side's camp).

@@ -9,8 +9,10 @@
 
 namespace engine {
 
-// Only a bound is asked for: a position that material and king safety alone put far outside
-// alpha..beta gets their score, its influence not looked at.
+// Only a bound is asked for: a position that material and king safety alone put further than
+// kLazyMargin outside alpha..beta gets their score, its influence not looked at (influence
+// seldom moves the score further than that).
+constexpr int kLazyMargin = 200;
 int evaluate(const Position& p, int alpha, int beta);
 
 // The judgement in its parts, each the upper side's minus the lower side's: material on the

@@ -282,6 +282,13 @@ bool Search::try_move(const Position& p, Move m, int i, bool quiet_late, Node& n
   }
 }
 
+void Search::remember(Side side, const std::vector<std::uint64_t>& earlier) {
+  root_side_ = side;
+  earlier_ = &earlier;
+  earlier_bits_ = 0;
+  for (const std::uint64_t key : earlier) earlier_bits_ |= 1ull << (key & kLowBits);
+}
+
 int Search::times_seen(const Position& p) const {
   if (p.side != root_side_) return 0;
   const std::uint64_t key = p.key_without_spell();
@@ -298,9 +305,7 @@ int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
   Node n{alpha, beta, alpha, depth, ply, beta - alpha > 1, -kInfinite, Move{}, Move{}, 0};
   if (const TableEntry* e = table_.probe(p.key)) {
     const int s = from_table(e->score, ply);
-    if (!n.pv && ply > 0 && e->depth >= depth &&
-        (e->bound == Bound::Exact || (e->bound == Bound::Lower && s >= beta) ||
-         (e->bound == Bound::Upper && s <= alpha))) {
+    if (!n.pv && ply > 0 && e->depth >= depth && answers(*e, s, alpha, beta)) {
       refutation_[ply] = Move{e->move};
       return s;
     }
@@ -349,20 +354,15 @@ int Search::search(const Position& p, int alpha, int beta, int depth, int ply) {
     last_spell_[ply] = n.best_turn.seal();
   }
   refutation_[ply] = n.best_turn;
-  const Bound bound = n.best >= beta         ? Bound::Lower
-                      : n.best > n.old_alpha ? Bound::Exact
-                                             : Bound::Upper;
-  table_.store(p.key, n.best_turn, to_table(n.best, ply), depth, bound);
+  table_.store(p.key, n.best_turn, to_table(n.best, ply), depth,
+               bound_of(n.best, n.old_alpha, beta));
   return n.best;
 }
 
 Decision Search::think(const Position& root, const Limits& limits,
                        const std::vector<std::uint64_t>& earlier) {
   limits_ = limits;
-  root_side_ = root.side;
-  earlier_ = &earlier;
-  earlier_bits_ = 0;
-  for (const std::uint64_t key : earlier) earlier_bits_ |= 1ull << (key & kLowBits);
+  remember(root.side, earlier);
   start_ = last_call_ = Clock::now();
   nodes_ = 0;
   stopped_ = false;

@@ -56,6 +56,12 @@ class Search {
                  const std::vector<std::uint64_t>& earlier = {});
   std::size_t table_bytes() const { return table_.bytes(); }
 
+  // The earlier positions as `think` takes them, with `side` to move at the root, and how often
+  // a position met in the search has been there (0 for the other side's positions). Public for
+  // the tests; `earlier` must outlive the search.
+  void remember(Side side, const std::vector<std::uint64_t>& earlier);
+  int times_seen(const Position& p) const;
+
  private:
   using Clock = std::chrono::steady_clock;
 
@@ -93,7 +99,6 @@ class Search {
   Move refutation_[kMaxPly + 1];  // the best reply found at each ply, for the spell against it
   int last_spell_[kMaxPly];       // the spell of the last best turn at each ply
   int history_[2][kPieceCodes][kCells];
-  int times_seen(const Position& p) const;  // among the earlier positions
 
   Move root_best_;
   Side root_side_ = Upper;

@@ -31,9 +31,22 @@ struct TableEntry {
 };
 static_assert(sizeof(TableEntry) == 16);
 
+// What a node's best score, searched between alpha and beta, tells of its position: at or
+// above beta the search was cut, so it is worth at least that; at or below alpha at most that.
+constexpr Bound bound_of(int best, int alpha, int beta) {
+  return best >= beta ? Bound::Lower : best > alpha ? Bound::Exact : Bound::Upper;
+}
+// An entry with this score (as the node sees it) settles a search between alpha and beta.
+constexpr bool answers(const TableEntry& e, int score, int alpha, int beta) {
+  return e.bound == Bound::Exact || (e.bound == Bound::Lower && score >= beta) ||
+         (e.bound == Bound::Upper && score <= alpha);
+}
+
 class TranspositionTable {
  public:
   static constexpr std::size_t kDefaultBytes = 64u << 20;
+  static constexpr std::size_t kBucket =
+      4;  // entries sharing one cache line, by the key's low bits
 
   explicit TranspositionTable(std::size_t bytes = kDefaultBytes);
   std::size_t bytes() const { return count_ * sizeof(TableEntry); }
@@ -44,7 +57,6 @@ class TranspositionTable {
   void store(std::uint64_t key, Move m, int score, int depth, Bound b);
 
  private:
-  static constexpr std::size_t kBucket = 4;  // entries sharing one cache line
   // Zeroed memory from the system: pages are touched only as the search reaches them, so
   // making the table costs the first decision no time.
   struct Free {

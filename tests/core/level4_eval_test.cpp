@@ -53,6 +53,10 @@ TEST_F(Level4Eval, TheSamplePlaysOnHandsPromotionsAndSpells) {
   EXPECT_GT(hand_spells, 0);
 }
 
+// evaluate() scores for the side to move. Turned round (each piece to the square opposite through
+// the board's centre and to the other side, the hands exchanged, the spell on the same piece or
+// hand kind, the other side to move), a position is the same game seen by the other player: its
+// mover gets exactly the same score, with no bound to cut the judgement short.
 TEST_F(Level4Eval, TurningThePositionRoundChangesNothingForTheMover) {
   for (const Position& p : positions_) {
     const Position m = mirrored(p);
