@@ -52,8 +52,8 @@ struct Handicap {
   std::array<Off, 10> off;
 };
 constexpr Off kBishop{2, 2, Bishop}, kRook{8, 2, Rook}, kLance1{1, 1, Lance}, kLance9{9, 1, Lance},
-    kKnight2{2, 1, Knight}, kKnight8{8, 1, Knight}, kSilver3{3, 1, Silver},
-    kSilver7{7, 1, Silver}, kGold4{4, 1, Gold}, kGold6{6, 1, Gold};
+    kKnight2{2, 1, Knight}, kKnight8{8, 1, Knight}, kSilver3{3, 1, Silver}, kSilver7{7, 1, Silver},
+    kGold4{4, 1, Gold}, kGold6{6, 1, Gold};
 constexpr Handicap kHandicaps[] = {
     {kEven, 0, {}},
     {"香落ち", 1, {kLance1}},
@@ -78,7 +78,8 @@ constexpr int game_square(int file, int rank, Side sente) {
 // The start of a handicap: the full set-up, 上手 (`giver`) without its pieces.
 inline Position handicap_start(const Handicap& h, Side giver) {
   Position p = Position::initial();
-  for (int i = 0; i < h.count; ++i) p.put(game_square(h.off[i].file, h.off[i].rank, opposite(giver)), kEmpty);
+  for (int i = 0; i < h.count; ++i)
+    p.put(game_square(h.off[i].file, h.off[i].rank, opposite(giver)), kEmpty);
   return p;
 }
 

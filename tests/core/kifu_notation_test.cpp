@@ -93,10 +93,8 @@ const Case kCases[] = {
     {"horse left", kDragons, L, L, 3, 5, 5, 3, false, kNoPlace, 0, "▲５三馬左", "+B7e-5c"},
     {"horse right", kDragons, L, L, 7, 5, 5, 3, false, kNoPlace, 0, "▲５三馬右", "+B3e-5c"},
     {"pawn", kEveryPiece, L, L, 1, 5, 1, 4, false, kNoPlace, 0, "▲９四歩", "P-9d"},
-    {"lance promotes", kEveryPiece, L, L, 3, 4, 3, 2, true, kNoPlace, 0, "▲７二香成",
-     "L-7b+"},
-    {"knight declines", kEveryPiece, L, L, 6, 5, 5, 3, false, kNoPlace, 0, "▲５三桂不成",
-     "Nx5c="},
+    {"lance promotes", kEveryPiece, L, L, 3, 4, 3, 2, true, kNoPlace, 0, "▲７二香成", "L-7b+"},
+    {"knight declines", kEveryPiece, L, L, 6, 5, 5, 3, false, kNoPlace, 0, "▲５三桂不成", "Nx5c="},
     {"silver", kEveryPiece, L, L, 4, 6, 4, 5, false, kNoPlace, 0, "▲６五銀", "S-6e"},
     {"gold", kEveryPiece, L, L, 5, 7, 5, 6, false, kNoPlace, 0, "▲５六金", "G-5f"},
     {"bishop", kEveryPiece, L, L, 8, 8, 6, 6, false, kNoPlace, 0, "▲４六角", "B-4f"},
@@ -104,10 +102,8 @@ const Case kCases[] = {
     {"king", kEveryPiece, L, L, 5, 9, 6, 9, false, kNoPlace, 0, "▲４九玉", "K-4i"},
     {"tokin", kEveryPiece, L, L, 8, 6, 8, 5, false, kNoPlace, 0, "▲２五と", "+P-2e"},
     {"promoted lance", kEveryPiece, L, L, 1, 7, 1, 6, false, kNoPlace, 0, "▲９六成香", "+L-9f"},
-    {"promoted knight", kEveryPiece, L, L, 2, 8, 2, 7, false, kNoPlace, 0, "▲８七成桂",
-     "+N-8g"},
-    {"promoted silver", kEveryPiece, L, L, 6, 8, 6, 7, false, kNoPlace, 0, "▲４七成銀",
-     "+S-4g"},
+    {"promoted knight", kEveryPiece, L, L, 2, 8, 2, 7, false, kNoPlace, 0, "▲８七成桂", "+N-8g"},
+    {"promoted silver", kEveryPiece, L, L, 6, 8, 6, 7, false, kNoPlace, 0, "▲４七成銀", "+S-4g"},
     {"pawn drop", kEveryPiece, L, L, drop, Pawn, 2, 4, false, kNoPlace, 0, "▲８四歩", "P*8d"},
     {"same square", kEveryPiece, L, L, 6, 5, 5, 3, true, kNoPlace, square(5, 3), "▲同　桂成",
      "Nx5c+"},
@@ -149,13 +145,12 @@ TEST_P(Notation, IsTheSameOnTheBoardTurnedRound) {
   EXPECT_EQ(notation::western(turned(p), turned(m), opposite(c.sente), previous), c.western);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Notation, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
-                           for (char& ch : name)
-                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, Notation, ::testing::ValuesIn(kCases), [](const auto& info) {
+  std::string name = info.param.name;
+  for (char& ch : name)
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return name;
+});
 
 // Over random positions: each legal move has notation of its own in both systems, and the two
 // agree on the square, on promotion taken or declined, and on when the origin must be told.
@@ -174,8 +169,8 @@ TEST(NotationAgreement, EveryMoveIsToldApartAndBothSystemsAgree) {
       EXPECT_EQ(w.destination, notation::japanese_square(m.to(), Lower));
       EXPECT_EQ(w.promotion == "成", e.back() == '+') << j << " " << e;
       EXPECT_EQ(w.promotion == "不成", e.back() == '=') << j << " " << e;
-      const bool origin = !m.is_drop() && e.find(notation::western_square(m.from(), Lower)) !=
-                                              std::string::npos;
+      const bool origin =
+          !m.is_drop() && e.find(notation::western_square(m.from(), Lower)) != std::string::npos;
       EXPECT_EQ(!w.relative.empty(), origin) << j << " " << e;
     }
   }
@@ -186,7 +181,8 @@ TEST(NotationAgreement, RandomPositionsTurnedRoundAreWrittenTheSame) {
     MoveList legal;
     generate(p, Generate::All, legal);
     for (const Move m : legal)
-      EXPECT_EQ(notation::japanese(p, m, Lower, 0), notation::japanese(turned(p), turned(m), Upper, 0));
+      EXPECT_EQ(notation::japanese(p, m, Lower, 0),
+                notation::japanese(turned(p), turned(m), Upper, 0));
   }
 }
 
@@ -195,8 +191,8 @@ TEST(RecordPlies, APlayedGameIsReadBackPlyByPly) {
   RecordGame g;
   play_eventful_game(g);
   const std::vector<std::string> expected = {
-      "▲７六歩",       "△３四歩　封８八角", "▲１六歩", "△９四歩", "▲２二角成",
-      "△同　銀",       "▲２四角　封持角", "△９五歩", "▲４二角成", "△１四歩"};
+      "▲７六歩", "△３四歩　封８八角", "▲１六歩", "△９四歩",   "▲２二角成",
+      "△同　銀", "▲２四角　封持角",   "△９五歩", "▲４二角成", "△１四歩"};
   const notation::Plies plies = notation::record_plies(*g);
   EXPECT_TRUE(plies.complete);
   EXPECT_EQ(plies.sente, Lower);
