@@ -197,6 +197,11 @@ std::string write(const Form1& f, const Header& h) {
   return out;
 }
 
+std::string position_kif(const Position& p, Side sente) {
+  const std::string top = sente == Upper ? std::string(kSenteOnTop) + "\n" : "";
+  return top + line(kHandicap, std::string(kOther)) + diagram(p, sente, p.side);
+}
+
 std::string as_kifu(const std::string& kif) {
   return std::string(kUtf8Line) + "\n" + kif;
 }

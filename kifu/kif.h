@@ -30,6 +30,9 @@ std::string write(const Form1& f, const Header& h);
 std::string as_kifu(const std::string& kif);
 std::string as_kif(const std::string& kif);
 
+// A position alone as KIF: その他 with its board diagram and the side to move, no moves.
+std::string position_kif(const engine::Position& p, engine::Side sente);
+
 // The standard name of a start where `giver` has the pieces of a handicap taken off (and moves
 // first), or nothing. `p` is the start; the other side keeps all its pieces.
 std::optional<std::string> handicap_name(const engine::Position& p, engine::Side giver);

@@ -36,9 +36,9 @@ constexpr std::string_view kPromote = "成", kDecline = "不成", kDeclineOld = 
 constexpr std::string_view kRelativeWords[] = {"右", "左", "直", "上", "引", "寄", "行"};
 constexpr std::string_view kForwardOld = "行", kForward = "上";
 // Words that end the moves: resignation, interruption, repetition, mate and the like.
-constexpr std::string_view kEndings[] = {"投了", "中断", "千日手", "詰み", "持将棋", "切れ負け",
-                                         "反則勝ち", "反則負け", "入玉勝ち", "不詰", "不戦勝",
-                                         "不戦敗"};
+constexpr std::string_view kEndings[] = {"投了",     "中断",     "千日手",   "詰み",
+                                         "持将棋",   "切れ負け", "反則勝ち", "反則負け",
+                                         "入玉勝ち", "不詰",     "不戦勝",   "不戦敗"};
 constexpr int kSecondsPerMinute = 60, kSecondsPerHour = 3600;
 
 struct Name {
@@ -47,13 +47,12 @@ struct Name {
 };
 // Longer names first, so 成香 is not read as 成.
 constexpr Name kPieceNames[] = {
-    {"成香", ProLance}, {"成桂", ProKnight}, {"成銀", ProSilver}, {"歩", Pawn},      {"香", Lance},
-    {"桂", Knight},     {"銀", Silver},      {"金", Gold},        {"角", Bishop},    {"飛", Rook},
-    {"玉", King},       {"王", King},        {"と", ProPawn},     {"杏", ProLance},  {"圭", ProKnight},
-    {"全", ProSilver},  {"馬", Horse},       {"龍", Dragon},      {"竜", Dragon}};
+    {"成香", ProLance}, {"成桂", ProKnight}, {"成銀", ProSilver}, {"歩", Pawn},
+    {"香", Lance},      {"桂", Knight},      {"銀", Silver},      {"金", Gold},
+    {"角", Bishop},     {"飛", Rook},        {"玉", King},        {"王", King},
+    {"と", ProPawn},    {"杏", ProLance},    {"圭", ProKnight},   {"全", ProSilver},
+    {"馬", Horse},      {"龍", Dragon},      {"竜", Dragon}};
 constexpr std::string_view kFullDigits[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
-// Every piece of the game, by unpromoted kind: no start may hold more.
-constexpr int kSetCounts[kHandKinds + 2] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
 
 bool starts(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
@@ -164,8 +163,7 @@ Move find_move(const Position& p, const Written& w, int previous_to, Side sente)
     found.push_back(m);
   }
   // A drop not marked 打 is written only where no piece on the board could go.
-  if (found.size() > 1 && !w.drop)
-    std::erase_if(found, [](Move m) { return m.is_drop(); });
+  if (found.size() > 1 && !w.drop) std::erase_if(found, [](Move m) { return m.is_drop(); });
   if (found.size() > 1)
     std::erase_if(found, [&](Move m) {
       return notation::written(p, m, sente, previous_to).relative != w.relative;

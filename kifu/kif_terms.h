@@ -38,6 +38,9 @@ constexpr std::array<std::string_view, KindCount> kBodNames = {
 // Kanji numbers 0 .. 10; larger counts are 十 and a digit.
 constexpr std::array<std::string_view, 11> kKanji = {"",   "一", "二", "三", "四", "五",
                                                      "六", "七", "八", "九", "十"};
+// Every piece of the game, by unpromoted kind: no position may hold more.
+constexpr int kSetCounts[King + 1] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
+
 // Hand kinds in the order a diagram lists them.
 constexpr Kind kHandOrder[] = {Rook, Bishop, Gold, Silver, Knight, Lance, Pawn};
 
