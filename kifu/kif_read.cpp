@@ -26,6 +26,7 @@ namespace {
 constexpr size_t kLineMax = 4096;
 constexpr long kMovesMax = 100000;  // as many as a record file holds
 constexpr size_t kBytesMax = 32u << 20;
+constexpr size_t kChunk = 1u << 16;  // read this much at a time
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kBranch = "変化";
 constexpr std::string_view kMovesHeadingStart = "手数-";
@@ -403,11 +404,11 @@ std::optional<Position> start_of(const Game& g, Side sente, Side& first, std::st
 
 }  // namespace
 
-std::string read(Form1& f, std::istream& in) {
+std::string read(Form1& f, std::istream& in, Header* said) {
   std::string bytes;
-  bytes.resize(kBytesMax + 1);
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(in.gcount()));
+  char chunk[kChunk];
+  while (bytes.size() <= kBytesMax && in.read(chunk, sizeof chunk).gcount() > 0)
+    bytes.append(chunk, static_cast<size_t>(in.gcount()));
   if (bytes.size() > kBytesMax) return "棋譜ﾌｧｲﾙが大きすぎて読み込めません";
   std::string refusal;
   const std::optional<std::vector<std::string>> lines = lines_of(std::move(bytes), refusal);
@@ -490,6 +491,7 @@ std::string read(Form1& f, std::istream& in) {
   const std::string& upper = sente == Upper ? g.sente_name : g.gote_name;
   const std::string& lower = sente == Upper ? g.gote_name : g.sente_name;
   show_record_headers(f, g.title, upper, lower);
+  if (said != nullptr) *said = {"", g.title, upper, lower};
   const long count = static_cast<long>(plies.size());
   f.記録_確保(count);
   long clocks[2] = {};
