@@ -39,8 +39,8 @@ std::optional<std::string> handicap_name(const engine::Position& p, engine::Side
 
 // Reads KIF (Shift-JIS or UTF-8, told by the content) into the game as a record to step through
 // with 進 and 戻, as a record file is loaded. "" once loaded; otherwise why it is refused (the
-// line named), the game left as it was.
-std::string read(Form1& f, std::istream& in);
+// line named), the game left as it was. The title and names read go to `said` if given.
+std::string read(Form1& f, std::istream& in, Header* said = nullptr);
 // The same for a start that is no standard position but a record file holds only games from the
 // even start: a handicap is refused with a message saying so.
 std::string refusal_for_record_file(const Form1& f);
