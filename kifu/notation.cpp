@@ -7,6 +7,7 @@
 
 #include "engine/Moves.h"
 #include "engine/form/GameState.h"
+#include "kifu/kif_terms.h"
 #include "shell/Form1.h"
 
 namespace notation {
@@ -213,8 +214,10 @@ Plies record_plies(const Form1& f) {
   Side mover = Lower;
   for (const Side s : {Lower, Upper})
     if (!move_between(from_snapshot(f, 0, s), after(1, opposite(s))).empty()) mover = s;
-  out.sente = mover;
+  out.sente = out.named_from = mover;
   out.start = from_snapshot(f, 0, mover);
+  const kif::terms::Handicap* h = kif::terms::handicap_of(out.start, mover);
+  if (h != nullptr && h->count > 0) out.named_from = opposite(mover);
   for (long n = 1; n <= plies; ++n, mover = opposite(mover)) {
     const Position before = from_snapshot(f, n - 1, mover);
     const Move m = move_between(before, after(n, opposite(mover)));
@@ -231,7 +234,7 @@ std::vector<std::string> japanese_plies(const Plies& p) {
   std::vector<std::string> out;
   int previous_to = 0;
   for (const Ply& ply : p.plies) {
-    out.push_back(japanese(ply.before, ply.turn, p.sente, previous_to));
+    out.push_back(japanese(ply.before, ply.turn, p.named_from, previous_to));
     previous_to = ply.turn.to();
   }
   return out;

@@ -252,6 +252,8 @@ TEST(KifIn, ReadsTheStandardHandicapsAndDiagrams) {
   ASSERT_EQ(load(r, "手合割：飛香落ち\n手数----指手--\n   1 ３四歩(33)\n"), "");
   const notation::Plies p = notation::record_plies(*r);
   EXPECT_EQ(p.sente, Upper) << "上手 moves first";
+  EXPECT_EQ(p.named_from, Lower) << "下手 is ▲";
+  EXPECT_EQ(notation::japanese_plies(p), std::vector<std::string>{"△３四歩"});
   EXPECT_EQ(kif::handicap_name(p.start, Upper).value_or(""), "飛香落ち");
   EXPECT_EQ(r->kifu_ban[0][2][2], F::kara);
   EXPECT_EQ(r->kifu_ban[0][9][1], F::kara);
