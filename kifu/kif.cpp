@@ -117,9 +117,8 @@ std::string move_text(const notation::Ply& ply, Side sente, int previous_to) {
     out += kDrop;
   } else {
     const int from = ply.turn.from();
-    const int file = sente == Lower ? kFiles + 1 - file_of(from) : file_of(from);
-    const int rank = sente == Lower ? rank_of(from) : kRanks + 1 - rank_of(from);
-    out += "(" + std::to_string(file) + std::to_string(rank) + ")";
+    out += "(" + std::to_string(notation::file(from, sente)) +
+           std::to_string(notation::rank(from, sente)) + ")";
   }
   return out;
 }

@@ -41,8 +41,8 @@ std::optional<std::string> handicap_name(const engine::Position& p, engine::Side
 // with 進 and 戻, as a record file is loaded. "" once loaded; otherwise why it is refused (the
 // line named), the game left as it was. The title and names read go to `said` if given.
 std::string read(Form1& f, std::istream& in, Header* said = nullptr);
-// The same for a start that is no standard position but a record file holds only games from the
-// even start: a handicap is refused with a message saying so.
+// Why the game or loaded record cannot go into a record file (.棋譜), which holds only games
+// from the even start: a message for a handicap or a start of its own, "" when it can.
 std::string refusal_for_record_file(const Form1& f);
 
 // The record's title and players shown round the board as a loaded record file shows them.

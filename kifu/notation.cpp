@@ -28,14 +28,6 @@ constexpr const char* kInHand = "持";
 constexpr const char* kWesternSpell = " Seal ";
 constexpr const char* kWesternHand = "hand";
 
-// Standard files and ranks of a square, seen from 先手's side.
-int file(int sq, Side sente) {
-  return sente == Lower ? kFiles + 1 - file_of(sq) : file_of(sq);
-}
-int rank(int sq, Side sente) {
-  return sente == Lower ? rank_of(sq) : kRanks + 1 - rank_of(sq);
-}
-
 // Where a square lies for the side that moves: columns counted from its left, rows forward.
 int column_for(Side s, int sq) {
   return s == Lower ? file_of(sq) : kFiles + 1 - file_of(sq);
@@ -122,6 +114,13 @@ std::string western_piece(Kind k) {
 }
 
 }  // namespace
+
+int file(int sq, Side sente) {
+  return sente == Lower ? kFiles + 1 - file_of(sq) : file_of(sq);
+}
+int rank(int sq, Side sente) {
+  return sente == Lower ? rank_of(sq) : kRanks + 1 - rank_of(sq);
+}
 
 const char* piece_name(Kind k) {
   return kNames[k < KindCount ? k : NoKind];

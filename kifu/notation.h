@@ -33,6 +33,9 @@ std::string japanese(const engine::Position& before, engine::Move turn, engine::
 std::string western(const engine::Position& before, engine::Move turn, engine::Side sente,
                     int previous_to);
 
+// A square's standard file and rank, seen from 先手's side.
+int file(int sq, engine::Side sente);
+int rank(int sq, engine::Side sente);
 // A square as the two notations write it: ７六, 7f.
 std::string japanese_square(int sq, engine::Side sente);
 std::string western_square(int sq, engine::Side sente);
