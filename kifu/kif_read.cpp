@@ -32,6 +32,7 @@ constexpr std::string_view kBranch = "変化";
 constexpr std::string_view kMovesHeadingStart = "手数-";
 constexpr std::string_view kEnd = "まで";
 constexpr std::string_view kSame = "同";
+constexpr std::string_view kMarks[] = {"▲", "△", "☗", "☖"};  // some programs mark each move
 constexpr std::string_view kDropWord = "打";
 constexpr std::string_view kPromote = "成", kDecline = "不成", kDeclineOld = "生";
 constexpr std::string_view kRelativeWords[] = {"右", "左", "直", "上", "引", "寄", "行"};
@@ -115,6 +116,7 @@ struct Written {
 
 std::optional<Written> parse_move(std::string_view s) {
   Written w;
+  for (const std::string_view mark : kMarks) eat(s, mark);
   if (eat(s, kSame)) {
     w.same = true;
     while (eat(s, kFullSpace) || eat(s, " ")) {

@@ -228,14 +228,14 @@ TEST(KifIn, ARecordStepsThroughItsPositions) {
 }
 
 // KIF as other programs write it: a byte-order mark, CR LF, comments, plain blanks, 同 with a
-// plain blank, moves without origins but with relative words, a branch and 投了.
+// plain blank, moves without origins but with relative words, a mark, a branch and 投了.
 TEST(KifIn, ReadsWhatOtherProgramsWrite) {
   const std::string text =
       "\xEF\xBB\xBF# ---- 棋譜ファイル ----\r\n開始日時：2026/01/02\r\n場所：どこか\r\n"
       "手合割：平手　\r\n先手：甲\r\n後手：乙\r\n手数----指手---------消費時間--\r\n"
       "*対局開始\r\n   1 ７六歩(77)   ( 0:01/00:00:01)\r\n   2 ３四歩   \r\n"
       "   3 ２二角成(88) ( 0:02/00:00:03)+\r\n   4 同 銀(31)\r\n   5 ５八金右\r\n"
-      "   6 ４二玉\r\n   7 投了\r\nまで6手で後手の勝ち\r\n\r\n変化：3手\r\n   3 ６六歩(67)\r\n";
+      "   6 △４二玉\r\n   7 投了\r\nまで6手で後手の勝ち\r\n\r\n変化：3手\r\n   3 ６六歩(67)\r\n";
   RecordGame r;
   ASSERT_EQ(load(r, text), "");
   const std::vector<std::string> expected = {"▲７六歩", "△３四歩",   "▲２二角成",
