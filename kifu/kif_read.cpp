@@ -26,6 +26,8 @@ namespace {
 constexpr size_t kLineMax = 4096;
 constexpr long kMovesMax = 100000;  // as many as a record file holds
 constexpr size_t kBytesMax = 32u << 20;
+constexpr long kLinesMax = 4 * kMovesMax;  // a move, its spell, a comment and more
+constexpr const char* kTooLarge = "棋譜ﾌｧｲﾙが大きすぎて読み込めません";
 constexpr size_t kChunk = 1u << 16;  // read this much at a time
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kBranch = "変化";
@@ -318,6 +320,10 @@ std::optional<std::vector<std::string>> lines_of(std::string bytes, std::string&
     std::string line = bytes.substr(start, end - start);
     start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     const long n = static_cast<long>(lines.size()) + 1;
+    if (n > kLinesMax) {
+      refusal = kTooLarge;
+      return std::nullopt;
+    }
     std::optional<std::string> text = utf8 ? std::optional(line) : sjis::to_utf8(line);
     if (line.size() > kLineMax || !text || line.find('\0') != std::string::npos) {
       refusal = not_kif(n);
@@ -411,7 +417,7 @@ std::string read(Form1& f, std::istream& in, Header* said) {
   char chunk[kChunk];
   while (bytes.size() <= kBytesMax && in.read(chunk, sizeof chunk).gcount() > 0)
     bytes.append(chunk, static_cast<size_t>(in.gcount()));
-  if (bytes.size() > kBytesMax) return "棋譜ﾌｧｲﾙが大きすぎて読み込めません";
+  if (bytes.size() > kBytesMax) return kTooLarge;
   std::string refusal;
   const std::optional<std::vector<std::string>> lines = lines_of(std::move(bytes), refusal);
   if (!lines) return refusal;
@@ -476,7 +482,7 @@ std::string read(Form1& f, std::istream& in, Header* said) {
     if (!line || line->number != ply) return not_kif(n);
     if (is_ending(line->move)) break;
     settle();
-    if (ply > kMovesMax) return "棋譜ﾌｧｲﾙが大きすぎて読み込めません";
+    if (ply > kMovesMax) return kTooLarge;
     if (p.king[Upper] == 0 || p.king[Lower] == 0) return illegal(n);  // the game is over
     const std::optional<Written> w = parse_move(line->move);
     if (!w) return not_kif(n);

@@ -289,6 +289,7 @@ TEST(KifIn, RefusesWhatIsNoGameNamingTheLine) {
       {"手合割：百枚落ち\n", "棋譜ﾌｧｲﾙではありません (1行目)"},
       {"表題：\xFF\xFE\n", "棋譜ﾌｧｲﾙではありません (1行目)"},
       {"表題：" + std::string(5000, 'a') + "\n", "棋譜ﾌｧｲﾙではありません (1行目)"},
+      {std::string(400001, '\n'), "棋譜ﾌｧｲﾙが大きすぎて読み込めません"},
   };
   for (const auto& [text, refusal] : cases) {
     RecordGame r;
