@@ -215,7 +215,6 @@ std::optional<long> total_time(std::string_view line) {
 struct Ply {
   Move turn;
   long total;  // the mover's clock after it
-  long line;
 };
 
 // Everything the file says, read line by line.
@@ -410,6 +409,125 @@ std::optional<Position> start_of(const Game& g, Side sente, Side& first, std::st
   return p;
 }
 
+// The file's lines sorted out: the header and diagram read, the move lines and spell comments
+// of the main line kept for later. Nothing, with the refusal, when a line is neither.
+std::optional<Game> scan(const std::vector<std::string>& lines, std::string& refusal) {
+  Game g;
+  bool moves = false;
+  for (long n = 1; n <= static_cast<long>(lines.size()); ++n) {
+    const std::string_view s = right_trimmed(lines[static_cast<size_t>(n - 1)]);
+    const std::string_view t = trimmed(s);
+    if (t.empty() || starts(t, "&") || (starts(t, "#") && t != kSenteOnTop)) continue;
+    if (starts(t, kBranch) || starts(t, kEnd)) break;  // the main line has ended
+    if (starts(t, "*") && !starts(t, kSpellComment)) continue;
+    if (starts(t, kMovesHeadingStart)) {
+      moves = true;
+      continue;
+    }
+    if ((t[0] >= '0' && t[0] <= '9') || starts(t, kSpellComment)) {
+      moves = true;
+      g.move_lines.push_back(t);
+      g.move_line_numbers.push_back(n);
+      continue;
+    }
+    if (moves || !read_header(g, s, n)) {
+      refusal = not_kif(n);
+      return std::nullopt;
+    }
+  }
+  if (g.diagram && g.diagram_rows != kRanks) {
+    refusal = not_kif(1);
+    return std::nullopt;
+  }
+  return g;
+}
+
+// The main line played from the start: each move checked in the position its predecessors
+// (and their spells) left, the spell comment under it checked in the position before it.
+struct MainLine {
+  std::vector<Position> before;  // the position before each ply
+  std::vector<Ply> plies;
+  Position last;  // after them all
+};
+std::optional<MainLine> main_line(const Game& g, Position p, Side sente, std::string& refusal) {
+  MainLine out;
+  long totals[2] = {};
+  std::optional<Ply> pending;
+  auto settle = [&] {
+    if (!pending) return;
+    out.before.push_back(p);
+    out.plies.push_back(*pending);
+    totals[p.side] = pending->total;
+    p = p.after(pending->turn);
+    pending.reset();
+  };
+  auto refuse = [&](std::string why) {
+    refusal = std::move(why);
+    return std::nullopt;
+  };
+  for (size_t i = 0; i < g.move_lines.size(); ++i) {
+    const std::string_view t = g.move_lines[i];
+    const long n = g.move_line_numbers[i];
+    if (starts(t, kSpellComment)) {
+      const int place = pending && pending->turn.seal() == kNoPlace
+                            ? spell_place(p, trimmed(t.substr(kSpellComment.size())), sente)
+                            : kNoPlace;
+      if (place == kNoPlace) return refuse(illegal(n));
+      pending->turn = pending->turn.with_seal(place);
+      continue;
+    }
+    const std::optional<MoveLine> line = split_move_line(t);
+    const long ply = static_cast<long>(out.plies.size()) + (pending ? 2 : 1);
+    if (!line || line->number != ply) return refuse(not_kif(n));
+    if (is_ending(line->move)) break;
+    settle();
+    if (ply > kMovesMax) return refuse(kTooLarge);
+    if (p.king[Upper] == 0 || p.king[Lower] == 0) return refuse(illegal(n));  // the game is over
+    const std::optional<Written> w = parse_move(line->move);
+    if (!w) return refuse(not_kif(n));
+    const int previous_to = out.plies.empty() ? 0 : out.plies.back().turn.to();
+    const Move m = find_move(p, *w, previous_to, sente);
+    if (m.empty()) return refuse(illegal(n));
+    pending = Ply{m, total_time(line->rest).value_or(totals[p.side])};
+  }
+  settle();
+  out.last = p;
+  return out;
+}
+
+// The game gives way to the record, as to a record file: snapshot k is the position before
+// ply k + 1 with its spell and clocks, the last one the position after them all.
+void load(Form1& f, const MainLine& m, Side first, const Header& h) {
+  f.初期設定();
+  f.kifu_mode = Form1::ari;
+  show_record_headers(f, h.title, h.upper, h.lower);
+  const long count = static_cast<long>(m.plies.size());
+  f.記録_確保(count);
+  long clocks[2] = {};
+  auto keep_clocks = [&](long k, Side mover, long after) {
+    f.kifu_jikan_com_mae[k] = static_cast<Single>(clocks[Upper]);
+    f.kifu_jikan_man_mae[k] = static_cast<Single>(clocks[Lower]);
+    clocks[mover] = std::max(after, clocks[mover]);
+    f.kifu_jikan_com_ato[k] = static_cast<Single>(clocks[Upper]);
+    f.kifu_jikan_man_ato[k] = static_cast<Single>(clocks[Lower]);
+  };
+  for (long k = 0; k < count; ++k) {
+    to_snapshot(m.before[k], m.plies[k].turn.seal(), f, k);
+    keep_clocks(k, m.before[k].side, m.plies[k].total);
+  }
+  to_snapshot(m.last, kNoPlace, f, count);
+  keep_clocks(count, m.last.side, clocks[m.last.side]);
+  f.kifu_tesuu = 0;
+  f.tesuu = 0;
+  f.kifu_saigo = count;
+  f.記録_局面表示(0, 0, 0);
+  f.man_te = first == Upper ? Form1::te_gote : Form1::te_sente;
+  f.com_te = static_cast<Int>(-f.man_te);
+  f.teban = Form1::te_sente;
+  f.win.MsgBox(" 読み込みました", mb::OKOnly, "棋譜");
+  if (count > 0) f.win.MsgBox("棋譜を '進 'で進めて下さい", mb::OKOnly, "棋譜");
+}
+
 }  // namespace
 
 std::string read(Form1& f, std::istream& in, Header* said) {
@@ -421,110 +539,20 @@ std::string read(Form1& f, std::istream& in, Header* said) {
   std::string refusal;
   const std::optional<std::vector<std::string>> lines = lines_of(std::move(bytes), refusal);
   if (!lines) return refusal;
-
-  Game g;
-  bool moves = false;
-  for (long n = 1; n <= static_cast<long>(lines->size()); ++n) {
-    const std::string_view s = right_trimmed((*lines)[static_cast<size_t>(n - 1)]);
-    const std::string_view t = trimmed(s);
-    if (t.empty() || starts(t, "&") || (starts(t, "#") && t != kSenteOnTop)) continue;
-    if (starts(t, kBranch) || starts(t, kEnd)) break;  // the main line has ended
-    if (starts(t, "*") && !starts(t, kSpellComment)) continue;
-    if (starts(t, kMovesHeadingStart)) {
-      moves = true;
-      continue;
-    }
-    const bool move_line = t[0] >= '0' && t[0] <= '9';
-    if (move_line || starts(t, kSpellComment)) {
-      moves = true;
-      g.move_lines.push_back(t);
-      g.move_line_numbers.push_back(n);
-      continue;
-    }
-    if (moves || !read_header(g, s, n)) return not_kif(n);
-  }
-  if (g.diagram && g.diagram_rows != kRanks) return not_kif(1);
-
-  const Side sente = g.on_top ? Upper : Lower;
+  const std::optional<Game> g = scan(*lines, refusal);
+  if (!g) return refusal;
+  const Side sente = g->on_top ? Upper : Lower;
   Side first = sente;
-  const std::optional<Position> start = start_of(g, sente, first, refusal);
+  std::optional<Position> start = start_of(*g, sente, first, refusal);
   if (!start) return refusal;
+  start->set_side(first);
+  const std::optional<MainLine> m = main_line(*g, *start, sente, refusal);
+  if (!m) return refusal;
 
-  // The main line: each move checked in the position its predecessors (and their spells) left.
-  Position p = *start;
-  p.set_side(first);
-  std::vector<Position> positions;
-  std::vector<Ply> plies;
-  long totals[2] = {};
-  std::optional<Ply> pending;
-  auto settle = [&] {
-    if (!pending) return;
-    positions.push_back(p);
-    plies.push_back(*pending);
-    totals[p.side] = pending->total;
-    p = p.after(pending->turn);
-    pending.reset();
-  };
-  for (size_t i = 0; i < g.move_lines.size(); ++i) {
-    const std::string_view t = g.move_lines[i];
-    const long n = g.move_line_numbers[i];
-    if (starts(t, kSpellComment)) {
-      std::string_view target = t.substr(kSpellComment.size());
-      const int place = pending && pending->turn.seal() == kNoPlace
-                            ? spell_place(p, trimmed(target), sente)
-                            : kNoPlace;
-      if (place == kNoPlace) return illegal(n);
-      pending->turn = pending->turn.with_seal(place);
-      continue;
-    }
-    const std::optional<MoveLine> line = split_move_line(t);
-    const long ply = static_cast<long>(plies.size()) + (pending ? 2 : 1);
-    if (!line || line->number != ply) return not_kif(n);
-    if (is_ending(line->move)) break;
-    settle();
-    if (ply > kMovesMax) return kTooLarge;
-    if (p.king[Upper] == 0 || p.king[Lower] == 0) return illegal(n);  // the game is over
-    const std::optional<Written> w = parse_move(line->move);
-    if (!w) return not_kif(n);
-    const int previous_to = plies.empty() ? 0 : plies.back().turn.to();
-    const Move m = find_move(p, *w, previous_to, sente);
-    if (m.empty()) return illegal(n);
-    pending = Ply{m, total_time(line->rest).value_or(totals[p.side]), n};
-  }
-  settle();
-
-  // The record: snapshot k before ply k + 1 with its spell and clocks, the last after them all.
-  f.初期設定();
-  f.kifu_mode = Form1::ari;
-  const std::string& upper = sente == Upper ? g.sente_name : g.gote_name;
-  const std::string& lower = sente == Upper ? g.gote_name : g.sente_name;
-  show_record_headers(f, g.title, upper, lower);
-  if (said != nullptr) *said = {"", g.title, upper, lower};
-  const long count = static_cast<long>(plies.size());
-  f.記録_確保(count);
-  long clocks[2] = {};
-  auto keep_clocks = [&](long k, Side mover, long after) {
-    f.kifu_jikan_com_mae[k] = static_cast<Single>(clocks[Upper]);
-    f.kifu_jikan_man_mae[k] = static_cast<Single>(clocks[Lower]);
-    clocks[mover] = std::max(after, clocks[mover]);
-    f.kifu_jikan_com_ato[k] = static_cast<Single>(clocks[Upper]);
-    f.kifu_jikan_man_ato[k] = static_cast<Single>(clocks[Lower]);
-  };
-  for (long k = 0; k < count; ++k) {
-    to_snapshot(positions[k], plies[k].turn.seal(), f, k);
-    keep_clocks(k, positions[k].side, plies[k].total);
-  }
-  to_snapshot(p, kNoPlace, f, count);
-  keep_clocks(count, p.side, clocks[p.side]);
-  f.kifu_tesuu = 0;
-  f.tesuu = 0;
-  f.kifu_saigo = count;
-  f.記録_局面表示(0, 0, 0);
-  f.man_te = first == Upper ? Form1::te_gote : Form1::te_sente;
-  f.com_te = static_cast<Int>(-f.man_te);
-  f.teban = Form1::te_sente;
-  f.win.MsgBox(" 読み込みました", mb::OKOnly, "棋譜");
-  if (count > 0) f.win.MsgBox("棋譜を '進 'で進めて下さい", mb::OKOnly, "棋譜");
+  const Header h{"", g->title, sente == Upper ? g->sente_name : g->gote_name,
+                 sente == Upper ? g->gote_name : g->sente_name};
+  load(f, *m, first, h);
+  if (said != nullptr) *said = h;
   return "";
 }
 
