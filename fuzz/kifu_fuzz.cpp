@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes loaded as a record file, stepped to the end and back, saved
-// again, and written as KIF that reads back the same. A crash, a sanitizer report or a saved file out of shape is a finding.
+// again, and written as KIF that reads back the same. A crash, a sanitizer report or a saved file
+// out of shape is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
