@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "kifu/kif_terms.h"
 #include "kifu/notation.h"
@@ -118,9 +117,8 @@ std::string move_text(const notation::Ply& ply, Side sente, int previous_to) {
     out += kDrop;
   } else {
     const int from = ply.turn.from();
-    const int file = sente == Lower ? kFiles + 1 - file_of(from) : file_of(from);
-    const int rank = sente == Lower ? rank_of(from) : kRanks + 1 - rank_of(from);
-    out += "(" + std::to_string(file) + std::to_string(rank) + ")";
+    out += "(" + std::to_string(notation::file(from, sente)) +
+           std::to_string(notation::rank(from, sente)) + ")";
   }
   return out;
 }
@@ -146,22 +144,15 @@ Header default_header(const Form1& f) {
 }
 
 std::optional<std::string> handicap_name(const Position& p, Side giver) {
-  for (const Handicap& h : kHandicaps) {
-    const Position start = handicap_start(h, giver);
-    if (std::memcmp(start.board, p.board, sizeof p.board) == 0 &&
-        std::memcmp(start.hand, p.hand, sizeof p.hand) == 0)
-      return std::string(h.name);
-  }
-  return std::nullopt;
+  const Handicap* h = handicap_of(p, giver);
+  return h ? std::optional(std::string(h->name)) : std::nullopt;
 }
 
 std::string write(const Form1& f, const Header& h) {
   const notation::Plies plies = notation::record_plies(f);
-  const Side first = plies.sente;
+  const Side first = plies.sente, sente = plies.named_from;
   const std::optional<std::string> name = handicap_name(plies.start, first);
-  // In a handicap game 上手 moves first and squares are named from 下手's side.
-  const bool handicap = name && *name != kEven;
-  const Side sente = handicap ? opposite(first) : first;
+  const bool handicap = sente != first;
   const std::string_view sente_key = handicap ? kShitate : kSente;
   const std::string_view gote_key = handicap ? kUwate : kGote;
 
@@ -197,6 +188,11 @@ std::string write(const Form1& f, const Header& h) {
   return out;
 }
 
+std::string position_kif(const Position& p, Side sente) {
+  const std::string top = sente == Upper ? std::string(kSenteOnTop) + "\n" : "";
+  return top + line(kHandicap, std::string(kOther)) + diagram(p, sente, p.side);
+}
+
 std::string as_kifu(const std::string& kif) {
   return std::string(kUtf8Line) + "\n" + kif;
 }
@@ -207,10 +203,8 @@ std::string as_kif(const std::string& kif) {
 
 std::string refusal_for_record_file(const Form1& f) {
   const notation::Plies plies = notation::record_plies(f);
-  const Position even = Position::initial();
-  if (std::memcmp(even.board, plies.start.board, sizeof even.board) == 0 &&
-      std::memcmp(even.hand, plies.start.hand, sizeof even.hand) == 0)
-    return "";
+  const Handicap* h = handicap_of(plies.start, plies.sente);
+  if (h != nullptr && h->count == 0) return "";
   return "平手でない棋譜は「.棋譜」形式に書き込めません";
 }
 

@@ -30,16 +30,19 @@ std::string write(const Form1& f, const Header& h);
 std::string as_kifu(const std::string& kif);
 std::string as_kif(const std::string& kif);
 
+// A position alone as KIF: その他 with its board diagram and the side to move, no moves.
+std::string position_kif(const engine::Position& p, engine::Side sente);
+
 // The standard name of a start where `giver` has the pieces of a handicap taken off (and moves
 // first), or nothing. `p` is the start; the other side keeps all its pieces.
 std::optional<std::string> handicap_name(const engine::Position& p, engine::Side giver);
 
 // Reads KIF (Shift-JIS or UTF-8, told by the content) into the game as a record to step through
 // with 進 and 戻, as a record file is loaded. "" once loaded; otherwise why it is refused (the
-// line named), the game left as it was.
-std::string read(Form1& f, std::istream& in);
-// The same for a start that is no standard position but a record file holds only games from the
-// even start: a handicap is refused with a message saying so.
+// line named), the game left as it was. The title and names read go to `said` if given.
+std::string read(Form1& f, std::istream& in, Header* said = nullptr);
+// Why the game or loaded record cannot go into a record file (.棋譜), which holds only games
+// from the even start: a message for a handicap or a start of its own, "" when it can.
 std::string refusal_for_record_file(const Form1& f);
 
 // The record's title and players shown round the board as a loaded record file shows them.

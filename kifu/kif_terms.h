@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,9 @@ constexpr std::array<std::string_view, KindCount> kBodNames = {
 // Kanji numbers 0 .. 10; larger counts are 十 and a digit.
 constexpr std::array<std::string_view, 11> kKanji = {"",   "一", "二", "三", "四", "五",
                                                      "六", "七", "八", "九", "十"};
+// Every piece of the game, by unpromoted kind: no position may hold more.
+constexpr int kSetCounts[King + 1] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
+
 // Hand kinds in the order a diagram lists them.
 constexpr Kind kHandOrder[] = {Rook, Bishop, Gold, Silver, Knight, Lance, Pawn};
 
@@ -81,6 +85,17 @@ inline Position handicap_start(const Handicap& h, Side giver) {
   for (int i = 0; i < h.count; ++i)
     p.put(game_square(h.off[i].file, h.off[i].rank, opposite(giver)), kEmpty);
   return p;
+}
+
+// The standard handicap (平手 among them) `p` starts, `giver` playing without its pieces.
+inline const Handicap* handicap_of(const Position& p, Side giver) {
+  for (const Handicap& h : kHandicaps) {
+    const Position start = handicap_start(h, giver);
+    if (std::memcmp(start.board, p.board, sizeof p.board) == 0 &&
+        std::memcmp(start.hand, p.hand, sizeof p.hand) == 0)
+      return &h;
+  }
+  return nullptr;
 }
 
 inline std::string kanji_number(int n) {

@@ -7,6 +7,7 @@
 
 #include "engine/Moves.h"
 #include "engine/form/GameState.h"
+#include "kifu/kif_terms.h"
 #include "shell/Form1.h"
 
 namespace notation {
@@ -26,14 +27,6 @@ constexpr const char* kSpell = "　封";
 constexpr const char* kInHand = "持";
 constexpr const char* kWesternSpell = " Seal ";
 constexpr const char* kWesternHand = "hand";
-
-// Standard files and ranks of a square, seen from 先手's side.
-int file(int sq, Side sente) {
-  return sente == Lower ? kFiles + 1 - file_of(sq) : file_of(sq);
-}
-int rank(int sq, Side sente) {
-  return sente == Lower ? rank_of(sq) : kRanks + 1 - rank_of(sq);
-}
 
 // Where a square lies for the side that moves: columns counted from its left, rows forward.
 int column_for(Side s, int sq) {
@@ -121,6 +114,13 @@ std::string western_piece(Kind k) {
 }
 
 }  // namespace
+
+int file(int sq, Side sente) {
+  return sente == Lower ? kFiles + 1 - file_of(sq) : file_of(sq);
+}
+int rank(int sq, Side sente) {
+  return sente == Lower ? rank_of(sq) : kRanks + 1 - rank_of(sq);
+}
 
 const char* piece_name(Kind k) {
   return kNames[k < KindCount ? k : NoKind];
@@ -213,8 +213,10 @@ Plies record_plies(const Form1& f) {
   Side mover = Lower;
   for (const Side s : {Lower, Upper})
     if (!move_between(from_snapshot(f, 0, s), after(1, opposite(s))).empty()) mover = s;
-  out.sente = mover;
+  out.sente = out.named_from = mover;
   out.start = from_snapshot(f, 0, mover);
+  const kif::terms::Handicap* h = kif::terms::handicap_of(out.start, mover);
+  if (h != nullptr && h->count > 0) out.named_from = opposite(mover);
   for (long n = 1; n <= plies; ++n, mover = opposite(mover)) {
     const Position before = from_snapshot(f, n - 1, mover);
     const Move m = move_between(before, after(n, opposite(mover)));
@@ -231,7 +233,7 @@ std::vector<std::string> japanese_plies(const Plies& p) {
   std::vector<std::string> out;
   int previous_to = 0;
   for (const Ply& ply : p.plies) {
-    out.push_back(japanese(ply.before, ply.turn, p.sente, previous_to));
+    out.push_back(japanese(ply.before, ply.turn, p.named_from, previous_to));
     previous_to = ply.turn.to();
   }
   return out;

@@ -33,6 +33,9 @@ std::string japanese(const engine::Position& before, engine::Move turn, engine::
 std::string western(const engine::Position& before, engine::Move turn, engine::Side sente,
                     int previous_to);
 
+// A square's standard file and rank, seen from 先手's side.
+int file(int sq, engine::Side sente);
+int rank(int sq, engine::Side sente);
 // A square as the two notations write it: ７六, 7f.
 std::string japanese_square(int sq, engine::Side sente);
 std::string western_square(int sq, engine::Side sente);
@@ -47,6 +50,9 @@ struct Ply {
 };
 struct Plies {
   engine::Side sente = engine::Lower;  // the side that made ply 1
+  // The side marked ▲, from whose side squares are named: 先手, but 下手 (who moves second) in
+  // a game of a standard handicap.
+  engine::Side named_from = engine::Lower;
   std::vector<Ply> plies;
   engine::Position start = engine::Position::initial();  // the position before ply 1
   bool complete = true;  // false when a snapshot follows from no legal turn: the plies stop there
@@ -54,7 +60,7 @@ struct Plies {
 // Every ply of the game or of the loaded record, from the start: the game's last move is read
 // from the position on the board, a loaded record's from its last snapshot.
 Plies record_plies(const Form1& f);
-// The Japanese notation of every ply, in order.
+// The Japanese notation of every ply, in order, ▲ for `named_from`.
 std::vector<std::string> japanese_plies(const Plies& p);
 
 // The legal move that turns `before` into the board and hands of `after`, with no spell; empty

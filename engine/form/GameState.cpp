@@ -47,6 +47,9 @@ struct Arrays {
   const Hand* hand_flags[2];
 };
 
+// No hand holds more than every pawn of the game; a record file may say otherwise.
+constexpr Int kHandMax = 2 * kFiles;
+
 template <class Board, class Hand>
 Position read(const Arrays<Board, Hand>& a) {
   Position p = Position::empty();
@@ -54,7 +57,7 @@ Position read(const Arrays<Board, Hand>& a) {
     for (int y = 1; y <= kRanks; ++y) p.put(square(x, y), piece_of_code(a.ban[x][y]));
   for (int k = Pawn; k <= kHandKinds; ++k)
     for (const Side s : {Upper, Lower})
-      p.set_hand(s, static_cast<Kind>(k), std::max<Int>((*a.hand[s])[k], 0));
+      p.set_hand(s, static_cast<Kind>(k), std::clamp<Int>((*a.hand[s])[k], 0, kHandMax));
   return p;
 }
 

@@ -224,4 +224,18 @@ TEST(RecordPlies, AGameTheUpperSideOpenedNamesSquaresFromItsSide) {
   EXPECT_EQ(text[2].rfind("▲", 0), 0u);
 }
 
+// A snapshot no legal turn leads to ends the plies there, and says so.
+TEST(RecordPlies, StopAtASnapshotNoTurnLeadsTo) {
+  RecordGame g;
+  g->START_Click();
+  g.move(3, 7, 3, 6);
+  g.move(7, 3, 7, 4);
+  g.move(8, 7, 8, 6);
+  ASSERT_TRUE(notation::record_plies(*g).complete);
+  g->kifu_ban[2][5][5] = Form1::man_kin;  // a gold from nowhere after the second ply
+  const notation::Plies plies = notation::record_plies(*g);
+  EXPECT_FALSE(plies.complete);
+  EXPECT_EQ(notation::japanese_plies(plies), (std::vector<std::string>{"▲７六歩"}));
+}
+
 }  // namespace
