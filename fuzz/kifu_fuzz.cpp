@@ -1,10 +1,11 @@
-// libFuzzer target: any bytes loaded as a record file, stepped to the end and back, and saved
-// again. A crash, a sanitizer report or a saved file out of shape is a finding.
+// libFuzzer target: any bytes loaded as a record file, stepped to the end and back, saved
+// again, and written as KIF that reads back the same. A crash, a sanitizer report or a saved file out of shape is a finding.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
 
+#include "kifu/kif.h"
 #include "shell/Form1.h"
 #include "shell/QuietWindow.h"
 
@@ -33,5 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (long n = 0; n < f.kifu_saigo; ++n) f.AFTER_Click();
   while (f.kifu_tesuu > 0) f.REPLAY_Click();
   if (!well_formed(f.変換_棋譜ファイル(), f.kifu_saigo)) __builtin_trap();
+  // Its plies, as far as they follow the rules, as KIF: read back, the same text again.
+  const kif::Header h = kif::default_header(f);
+  const std::string text = kif::write(f, h);
+  QuietWindow w2;
+  Form1 g(w2);
+  std::istringstream again(text);
+  if (!kif::read(g, again).empty() || kif::write(g, h) != text) __builtin_trap();
   return 0;
 }

@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "kifu/kif.h"
 #include "shell/BoardTerms.h"
 #include "shell/Encoding.h"
 
@@ -299,12 +300,8 @@ std::string Form1::読込_棋譜(std::istream& in) {
 
   初期設定();
   kifu_mode = ari;
-  for (size_t i = 0; i < kHeaderLines; ++i) {
-    const Header& h = kHeaders[i];
-    const std::string text = shown_header(sjis::to_display(file.headers[i]), h);
-    win.PrintText(取得_棋譜のX座標(text) - h.left_shift, h.top, text, kHeaderSize, font_bold,
-                  h.colour);
-  }
+  kif::show_record_headers(*this, sjis::to_display(file.headers[0]),
+                           sjis::to_display(file.headers[1]), sjis::to_display(file.headers[2]));
   const long n = static_cast<long>(file.moves.size());
   記録_確保(n);
   for (long i = 1; i <= n; ++i) {
@@ -331,6 +328,17 @@ std::string Form1::読込_棋譜(std::istream& in) {
   com_te = static_cast<Int>(-man_te);
   teban = te_sente;
   return "";
+}
+
+void kif::show_record_headers(Form1& f, const std::string& title, const std::string& upper,
+                              const std::string& lower) {
+  const std::string* texts[kHeaderLines] = {&title, &upper, &lower};
+  for (size_t i = 0; i < kHeaderLines; ++i) {
+    const ::Header& h = kHeaders[i];
+    const std::string text = shown_header(*texts[i], h);
+    f.win.PrintText(f.取得_棋譜のX座標(text) - h.left_shift, h.top, text, kHeaderSize, f.font_bold,
+                    h.colour);
+  }
 }
 
 // The next line of the record file; a line ends at CR LF, CR or LF.

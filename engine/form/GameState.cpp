@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace engine {
 
@@ -35,25 +36,103 @@ Piece piece_of_code(Int code) {
   return kEmpty;
 }
 
-Position from_game(const Form1& f, Side mover) {
+namespace {
+
+// The arrays a position is read from, the game's own or a snapshot's, each by side.
+template <class Board, class Hand>
+struct Arrays {
+  const Board& ban;
+  const Hand* hand[2];
+  const Board* flags[2];
+  const Hand* hand_flags[2];
+};
+
+// No hand holds more than every pawn of the game; a record file may say otherwise.
+constexpr Int kHandMax = 2 * kFiles;
+
+template <class Board, class Hand>
+Position read(const Arrays<Board, Hand>& a) {
   Position p = Position::empty();
   for (int x = 1; x <= kFiles; ++x)
-    for (int y = 1; y <= kRanks; ++y) p.put(square(x, y), piece_of_code(f.ban[x][y]));
-  for (int k = Pawn; k <= kHandKinds; ++k) {
-    p.set_hand(Upper, static_cast<Kind>(k), std::max<Int>(f.mochi_com[k], 0));
-    p.set_hand(Lower, static_cast<Kind>(k), std::max<Int>(f.mochi_man[k], 0));
-  }
-  p.set_side(mover);
-  const auto& flags = mover == Upper ? f.huu_com : f.huu_man;
-  const auto& hand_flags = mover == Upper ? f.huu_mochi_com : f.huu_mochi_man;
+    for (int y = 1; y <= kRanks; ++y) p.put(square(x, y), piece_of_code(a.ban[x][y]));
+  for (int k = Pawn; k <= kHandKinds; ++k)
+    for (const Side s : {Upper, Lower})
+      p.set_hand(s, static_cast<Kind>(k), std::clamp<Int>((*a.hand[s])[k], 0, kHandMax));
+  return p;
+}
+
+// The place of the last seal flag on a piece or hand kind that `s` holds; kNoPlace if none.
+template <class Board, class Hand>
+int flagged(const Arrays<Board, Hand>& a, const Position& p, Side s) {
+  int place = kNoPlace;
   for (int x = 1; x <= kFiles; ++x)
     for (int y = 1; y <= kRanks; ++y) {
       const Piece pc = p.board[square(x, y)];
-      if (flags[x][y] == F::ari && is_piece(pc) && side_of(pc) == mover) p.set_seal(square(x, y));
+      if ((*a.flags[s])[x][y] == F::ari && is_piece(pc) && side_of(pc) == s) place = square(x, y);
     }
   for (int k = Pawn; k <= kHandKinds; ++k)
-    if (hand_flags[k] == F::ari && p.hand[mover][k] > 0) p.set_seal(hand_place(k));
+    if ((*a.hand_flags[s])[k] == F::ari && p.hand[s][k] > 0) place = hand_place(k);
+  return place;
+}
+
+template <class Board, class Hand>
+Position read_to_move(const Arrays<Board, Hand>& a, Side mover) {
+  Position p = read(a);
+  p.set_side(mover);
+  p.set_seal(flagged(a, p, mover));
   return p;
+}
+
+Arrays<Record::盤面, Record::持駒> snapshot(const Record& r, long n) {
+  return {r.kifu_ban[n],
+          {&r.kifu_mochi_com[n], &r.kifu_mochi_man[n]},
+          {&r.kifu_huu_com[n], &r.kifu_huu_man[n]},
+          {&r.kifu_huu_mochi_com[n], &r.kifu_huu_mochi_man[n]}};
+}
+
+}  // namespace
+
+Position from_game(const Form1& f, Side mover) {
+  using Board = decltype(f.ban);
+  using Hand = decltype(f.mochi_com);
+  return read_to_move(Arrays<Board, Hand>{f.ban,
+                                          {&f.mochi_com, &f.mochi_man},
+                                          {&f.huu_com, &f.huu_man},
+                                          {&f.huu_mochi_com, &f.huu_mochi_man}},
+                      mover);
+}
+
+Position from_snapshot(const Record& r, long n, Side mover) {
+  return read_to_move(snapshot(r, n), mover);
+}
+
+int spell_in_snapshot(const Record& r, long n, Side mover) {
+  const auto a = snapshot(r, n);
+  return flagged(a, read(a), opposite(mover));
+}
+
+void to_snapshot(const Position& p, int spell, Record& r, long n) {
+  auto& ban = r.kifu_ban[n];
+  Record::盤面* flags[2] = {&r.kifu_huu_com[n], &r.kifu_huu_man[n]};
+  Record::持駒* hands[2] = {&r.kifu_mochi_com[n], &r.kifu_mochi_man[n]};
+  Record::持駒* hand_flags[2] = {&r.kifu_huu_mochi_com[n], &r.kifu_huu_mochi_man[n]};
+  for (const Side s : {Upper, Lower}) {
+    *flags[s] = {};
+    *hands[s] = {};
+    *hand_flags[s] = {};
+    for (int k = Pawn; k <= kHandKinds; ++k) (*hands[s])[k] = p.hand[s][k];
+  }
+  ban = {};
+  for (int x = 1; x <= kFiles; ++x)
+    for (int y = 1; y <= kRanks; ++y) ban[x][y] = game_code(p.board[square(x, y)]);
+  // The spell in force lies on the side to move, the one it casts on the other side.
+  const std::pair<int, Side> spells[] = {{p.seal, p.side}, {spell, opposite(p.side)}};
+  for (const auto& [place, on] : spells) {
+    if (is_hand_place(place))
+      (*hand_flags[on])[place - kHandPlace] = F::ari;
+    else if (place != kNoPlace)
+      (*flags[on])[file_of(place)][rank_of(place)] = F::ari;
+  }
 }
 
 GameTurn to_game(const Position& p, Move m) {

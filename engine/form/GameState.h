@@ -13,6 +13,14 @@ Piece piece_of_code(Int code);
 // The position of the game with `mover` to move. The spell in force is the seal flag of a
 // piece or hand kind that the mover holds; flags on other squares bind nothing.
 Position from_game(const Form1& f, Side mover);
+// Snapshot n of the record read the same way.
+Position from_snapshot(const Record& r, long n, Side mover);
+// The spell `mover` casts in the turn that snapshot n comes before: the seal flag on a piece or
+// hand kind of the other side; kNoPlace when it casts none.
+int spell_in_snapshot(const Record& r, long n, Side mover);
+// Snapshot n written from a position (board, hands, the spell in force) and the spell the side to
+// move casts before its move; the clocks are left as they are.
+void to_snapshot(const Position& p, int spell, Record& r, long n);
 
 // A turn as the game describes it. A drop comes from the mover's hand column with the hand
 // kind as its row (as 駒移動 takes it for the upper hand); the spell's target is a square, or

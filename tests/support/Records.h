@@ -65,3 +65,21 @@ struct RecordGame : Game {
     click(button, tx, ty);
   }
 };
+
+// Two people play captures, promotions, a drop and spells on a board piece and a hand kind.
+inline void play_eventful_game(RecordGame& g) {
+  g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+  g->START_Click();
+  g.move(3, 7, 3, 6, 12.5);
+  g.click(Form1::button_hidari, 2, 8);  // △ seals the lower bishop
+  g.move(7, 3, 7, 4, 3.25);
+  g.move(9, 7, 9, 6, 1234.7);
+  g.move(1, 3, 1, 4, 2);
+  g.move(2, 8, 8, 2, 7, Form1::button_migi);  // bishop takes bishop and promotes
+  g.move(7, 1, 8, 2, 4);                      // silver takes the horse
+  g.click(Form1::button_hidari, -1, 2);       // ▲ seals the bishop in the upper hand
+  g.move(11, 8, 8, 4, 9);                     // and drops its own
+  g.move(1, 4, 1, 5, 1);
+  g.move(8, 4, 6, 2, 5, Form1::button_migi);  // the bishop enters the camp and promotes
+  g.move(9, 3, 9, 4, 6);
+}
