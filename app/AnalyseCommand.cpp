@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "engine/form/RecordPositions.h"
+#include "kifu/notation.h"
+#include "shell/Form1.h"
 #include "shell/QuietWindow.h"
 
 namespace {
@@ -20,8 +22,6 @@ using namespace engine;
 constexpr std::string_view kAnalyse = "--analyse", kSeconds = "--seconds", kNodes = "--nodes";
 constexpr int kUsageError = 2, kNotARecord = 1;
 constexpr const char* kNone = "-";
-constexpr char kHandLetters[] = " PLNSGBR";  // by hand kind
-constexpr int kFileBase = kFiles + 1;        // files are counted from the right
 
 // The record picker's folder and name for the file, and every message box kept.
 class RecordWindow : public QuietWindow {
@@ -71,10 +71,6 @@ bool parse(int argc, char** argv, Request& r) {
   return argc % 2 == 1 && !r.file.empty();
 }
 
-std::string square_text(int sq) {
-  return std::to_string(kFileBase - file_of(sq)) + std::to_string(rank_of(sq));
-}
-
 }  // namespace
 
 bool wants_analysis(int argc, char** argv) {
@@ -90,21 +86,12 @@ std::string score_text(const PositionScore& s) {
   return (s.score > 0 ? "+" : "") + std::to_string(s.score);
 }
 
-std::string turn_text(const Position&, Move m) {
-  if (m.empty()) return kNone;
-  std::string text =
-      m.is_drop() ? std::string(1, kHandLetters[m.drop_kind()]) + "*" : square_text(m.from()) + "-";
-  text += square_text(m.to());
-  if (m.promotes()) text += "+";
-  if (m.seal() != kNoPlace)
-    text += " 封" + (is_hand_place(m.seal()) ? std::string(1, kHandLetters[m.seal() - kHandPlace])
-                                             : square_text(m.seal()));
-  return text;
+std::string turn_text(const Position& p, Move m, Side named_from, int previous_to) {
+  return m.empty() ? kNone : notation::japanese(p, m, named_from, previous_to);
 }
 
-std::string analysis_line(long ply, const Position& p, const PositionScore& s) {
-  return std::to_string(ply) + "\t" + score_text(s) + "\t" +
-         (s.scored ? turn_text(p, s.best) : kNone);
+std::string analysis_line(long ply, const PositionScore& s, const std::string& turn) {
+  return std::to_string(ply) + "\t" + score_text(s) + "\t" + (s.scored ? turn : kNone);
 }
 
 int analyse_command(int argc, char** argv, std::ostream& out, std::ostream& err) {
@@ -121,11 +108,17 @@ int analyse_command(int argc, char** argv, std::ostream& out, std::ostream& err)
     err << (w.messages.empty() ? r.file : one_line(w.messages.back())) << "\n";
     return kNotARecord;
   }
-  const std::vector<Position> positions = record_positions(f);
+  const notation::Plies plies = notation::record_plies(f);
+  const std::vector<Position> positions = record_positions(f, plies.sente);
   Analysis analysis;
   const std::vector<PositionScore> scores = analysis.run(with_history(positions), r.settings);
-  for (std::size_t i = 0; i < positions.size(); ++i)
-    out << analysis_line(static_cast<long>(i), positions[i], scores[i]) << "\n";
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    // The move that led here, for 同.
+    const int previous_to = i > 0 && i <= plies.plies.size() ? plies.plies[i - 1].turn.to() : 0;
+    out << analysis_line(static_cast<long>(i), scores[i],
+                         turn_text(positions[i], scores[i].best, plies.named_from, previous_to))
+        << "\n";
+  }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   char tail[64];

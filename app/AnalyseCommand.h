@@ -18,7 +18,9 @@ int analyse_command(int argc, char** argv, std::ostream& out, std::ostream& err)
 // A score as the lines print it, from the lower side's view: +詰N / -詰N for a capture of the
 // king found in N plies, otherwise the number; "-" when not scored.
 std::string score_text(const engine::PositionScore& s);
-// A turn for the side to move of `p`, as the lines print it; "-" for none.
-std::string turn_text(const engine::Position& p, engine::Move m);
-// The line of position `ply`.
-std::string analysis_line(long ply, const engine::Position& p, const engine::PositionScore& s);
+// LEVEL4's turn for the side to move of `p` in Japanese notation, ▲ for `named_from` (同 after
+// a move to `previous_to`); "-" for none.
+std::string turn_text(const engine::Position& p, engine::Move m, engine::Side named_from,
+                      int previous_to);
+// The line of position `ply`, with its turn written.
+std::string analysis_line(long ply, const engine::PositionScore& s, const std::string& turn);

@@ -1,6 +1,9 @@
 // LEVEL4: the computer's move and spell come from the engine's search. The search runs on a
 // copy of the position; the window and the clock are kept alive while it thinks.
+#include <algorithm>
+
 #include "engine/Search.h"
+#include "engine/Strength.h"
 #include "engine/form/GameState.h"
 #include "shell/BoardTerms.h"
 
@@ -27,7 +30,9 @@ void Form1::調査_探索COM打ち座標(Int& O_移動元X, Int& O_移動元Y, I
       },
       kKeepAliveEvery);
   const engine::Position p = engine::from_game(*this, engine::Upper);
-  const engine::Decision d = search.think(p, {探索_秒, 探索_局面数}, 探索_履歴);
+  search.set_spread(engine::strength_spread(探索_強さ, 探索_種));
+  const engine::Decision d =
+      search.think(p, engine::strength_limits(探索_強さ, {探索_秒, 探索_局面数}), 探索_履歴);
   探索_履歴.push_back(p.key_without_spell());
   search.set_keep_alive({}, 0);
   if (d.turn.empty()) return;  // nothing legal: the outputs stay unwritten
@@ -55,4 +60,9 @@ bool Form1::調査_探索封印(Int& O_駒, Int& O_X, Int& O_Y) {
   O_X = 探索_封印X;
   O_Y = 探索_封印Y;
   return true;
+}
+
+void Form1::探索_強さ_選択(Int n) {
+  レベル_選択(探索_レベル);
+  探索_強さ = static_cast<Int>(std::clamp<int>(n, 0, engine::kStrongest));
 }

@@ -59,6 +59,8 @@ constexpr double kNewIterationShare = 0.45;
 // putting the decision together and a busy machine still keep it within the budget.
 constexpr double kStopEarly = 0.03, kStopEarlyShare = 0.25;
 
+constexpr int kSeedMoveShift = 17;  // where the move's bits enter the spread's hash
+
 int capture_gain(Piece victim) {
   const Kind k = kind_of(victim);
   return kBoardValue[k] + (k == King ? 0 : kHandValue[unpromoted(k)]);
@@ -160,6 +162,18 @@ int Search::refuter_place(const Position& p, int ply) const {
   return spell_target(p, place) ? place : kNoPlace;
 }
 
+// The spread's bonus for a root turn: the same for the same seed, position and move, whatever
+// spell goes with it.
+int Search::root_bonus(const Position& p, Move m) const {
+  if (spread_.margin <= 0) return 0;
+  // splitmix64's finaliser over the seed, the position and the move.
+  std::uint64_t h = spread_.seed ^ p.key ^ (std::uint64_t{m.plain().bits} << kSeedMoveShift);
+  h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+  h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+  h ^= h >> 31;
+  return static_cast<int>(h % static_cast<std::uint64_t>(spread_.margin + 1));
+}
+
 int Search::order_score(const Position& p, Move m, Move table_move, int ply) const {
   if (!table_move.empty() && m == table_move.plain()) return kTableMoveOrder;
   const Piece mover = moving_piece(p, m);
@@ -244,21 +258,24 @@ bool Search::try_move(const Position& p, Move m, int i, bool quiet_late, Node& n
   int tried[kRootRetries + 1] = {spell};
   int n_tried = 1;
   const int depth = n.depth, ply = n.ply;
+  // The turn is searched against bounds lowered by its bonus, and the bonus added after.
+  const int bonus = ply == 0 ? root_bonus(p, m) : 0;
   for (;;) {
     const Position child = p.after(m.with_seal(spell));
     const bool reduce = depth >= kReduceFromDepth && i >= kReduceFromMove && quiet && quiet_late &&
                         !n.pv && n_tried == 1;
+    const int alpha = n.alpha - bonus, beta = n.beta - bonus;
     int score;
     if (i == 0 && n_tried == 1) {
-      score = -search(child, -n.beta, -n.alpha, depth - 1, ply + 1);
+      score = -search(child, -beta, -alpha, depth - 1, ply + 1);
     } else {
-      score = -search(child, -n.alpha - 1, -n.alpha, depth - 1 - reduce, ply + 1);
-      if (score > n.alpha && reduce)
-        score = -search(child, -n.alpha - 1, -n.alpha, depth - 1, ply + 1);
-      if (score > n.alpha && score < n.beta)
-        score = -search(child, -n.beta, -n.alpha, depth - 1, ply + 1);
+      score = -search(child, -alpha - 1, -alpha, depth - 1 - reduce, ply + 1);
+      if (score > alpha && reduce) score = -search(child, -alpha - 1, -alpha, depth - 1, ply + 1);
+      if (score > alpha && score < beta) score = -search(child, -beta, -alpha, depth - 1, ply + 1);
     }
     if (stopped_) return true;
+    const bool lost = score <= -kWinBound;
+    score += bonus;
     if (score > n.best) {
       n.best = score;
       n.best_turn = m.with_seal(spell);
@@ -270,7 +287,6 @@ bool Search::try_move(const Position& p, Move m, int i, bool quiet_late, Node& n
     n.alpha = std::max(n.alpha, score);
     if (n.alpha >= n.beta) return true;
     // Still refuted, or a better spell may do more: aim it at the piece that replied.
-    const bool lost = score <= -kWinBound;
     if (score > n.old_alpha && !n.pv) return false;
     if (retries-- <= 0 && !lost) return false;
     const int other = refuter_place(p, ply);

@@ -24,6 +24,14 @@ struct Limits {
                      // looked at closer (off: influence is weighed in every position)
 };
 
+// A weaker player's spread: each root turn's score gets a bonus of 0 to `margin`, drawn from
+// `seed`, the position and the move, so that any turn within `margin` of the best may be
+// chosen, always the same for the same seed. A margin of 0 is the full strength.
+struct Spread {
+  int margin = 0;
+  std::uint64_t seed = 0;
+};
+
 struct Decision {
   Move turn;           // empty when the side to move has no move at all
   int score = 0;       // for the side to move
@@ -47,6 +55,7 @@ class Search {
 
   // While `*flag` is set (from another thread) the search stops as if its budget were spent.
   void set_stop(const std::atomic<bool>* flag) { stop_ = flag; }
+  void set_spread(Spread s) { spread_ = s; }
 
   // `earlier`: the keys without spell (`key_without_spell`) of the game's earlier positions with
   // the same side to move. Going back to one of them counts against that side, the more the more
@@ -84,6 +93,7 @@ class Search {
   void keep_alive_if_due();
   int spell_for(const Position& p, int ply) const;
   int refuter_place(const Position& p, int ply) const;
+  int root_bonus(const Position& p, Move m) const;
   int order_score(const Position& p, Move m, Move table_move, int ply) const;
   void reward(const Position& p, Move m, int depth, int ply);
 
@@ -95,6 +105,7 @@ class Search {
   long nodes_ = 0;
   bool stopped_ = false;
   const std::atomic<bool>* stop_ = nullptr;
+  Spread spread_;
   Move killers_[kMaxPly][2];
   Move refutation_[kMaxPly + 1];  // the best reply found at each ply, for the spell against it
   int last_spell_[kMaxPly];       // the spell of the last best turn at each ply

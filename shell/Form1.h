@@ -134,6 +134,8 @@ class Form1 : public GameTerms,      // piece codes, sides, pictures, colours, g
   void 調査_探索COM打ち座標(Int& O_移動元X, Int& O_移動元Y, Int& O_移動先X, Int& O_移動先Y,
                             Int& O_元駒, Int& O_先駒);
   bool 調査_探索封印(Int& O_駒, Int& O_X, Int& O_Y);
+  // LEVEL4 at one of its five strengths, 0 (入門) to 4 (最強).
+  void 探索_強さ_選択(Int n);
 
   // ==== shell/: the computer's turn ============================================================
   void com_ban();

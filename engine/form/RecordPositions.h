@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "engine/Position.h"
-#include "shell/Form1.h"
+#include "kifu/Record.h"
 
 namespace engine {
 
 // The position before every move of the record and after its last (snapshots 0 to
-// kifu_saigo), each with its side to move: the side whose piece made the first move, then
-// each side in turn. The game's position is left at the last snapshot.
-std::vector<Position> record_positions(Form1& f);
+// kifu_saigo), each with its side to move: `sente` first, then each side in turn.
+std::vector<Position> record_positions(const Record& r, Side sente);
 
 }  // namespace engine

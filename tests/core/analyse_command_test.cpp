@@ -6,6 +6,7 @@
 
 #include "app/AnalyseCommand.h"
 #include "engine/form/GameState.h"
+#include "kifu/notation.h"
 #include "support/Records.h"
 
 namespace {
@@ -48,6 +49,11 @@ constexpr Step kGame[] = {{5, 7, 5, 6},       {1, 3, 1, 4, 2, 8}, {5, 9, 5, 8}, 
                           {4, 6, 4, 5},       {1, 5, 1, 6},       {4, 5, 4, 4}, {4, 3, 4, 4}};
 constexpr int kCapture = std::size(kGame) - 1;
 
+// Where the move before position `ply` went (0 at the start), for 同.
+int previous_to(std::size_t ply) {
+  return ply == 0 ? 0 : square(kGame[ply - 1].tx, kGame[ply - 1].ty);
+}
+
 struct AnalyseCommand : ::testing::Test {
   RecordGame g;
   std::vector<Position> played;  // before every move, as the game stood
@@ -82,7 +88,9 @@ TEST_F(AnalyseCommand, ScoresEveryPositionOfThePlayedGame) {
   Analysis analysis;
   const std::vector<PositionScore> scores = analysis.run(with_history(played), one);
   for (std::size_t i = 0; i < played.size(); ++i)
-    EXPECT_EQ(got[i], analysis_line(static_cast<long>(i), played[i], scores[i]));
+    EXPECT_EQ(got[i],
+              analysis_line(static_cast<long>(i), scores[i],
+                            notation::japanese(played[i], scores[i].best, Lower, previous_to(i))));
   EXPECT_EQ(got.back().rfind("analysed " + std::to_string(played.size()) + " positions in ", 0), 0u)
       << got.back();
 }
@@ -96,10 +104,11 @@ TEST_F(AnalyseCommand, NamesTheCaptureOfAKingLeftEnPrise) {
   const Step& take = kGame[kCapture];
   const Position& before = played[kCapture];
   PositionScore won{true, 0, -1, Move::make(square(take.fx, take.fy), square(take.tx, take.ty))};
-  const std::string expected =
-      std::to_string(kCapture) + "\t" + score_text(won) + "\t" + turn_text(before, won.best);
-  EXPECT_EQ(got[kCapture], expected);
+  EXPECT_EQ(
+      got[kCapture],
+      analysis_line(kCapture, won, turn_text(before, won.best, Lower, previous_to(kCapture))));
   EXPECT_EQ(score_text(won), "-詰1") << "the upper side takes: a loss for the lower side";
+  EXPECT_NE(got[kCapture].find("\t△同　歩"), std::string::npos) << "the pawn takes the king";
 }
 
 TEST_F(AnalyseCommand, AFileThatIsNoRecordGetsTheGamesMessage) {

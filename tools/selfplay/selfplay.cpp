@@ -9,7 +9,8 @@
 //                               level A against level B from random openings, each opening
 //                               played twice with the sides exchanged; LEVEL4 searches K nodes
 //                               or T seconds a move; --dump FILE keeps where unfinished games
-//                               ended (and every K plies with --dump-every K)
+//                               ended (and every K plies with --dump-every K). A level 4 may
+//                               name its strength, 4s0 (入門) to 4s4 (最強, as plain 4)
 //
 // The side to move always plays the upper pieces: after each move the whole position is
 // turned round (board, hands, totals and seals). Level 0 plays every game at each level in turn.
@@ -25,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Strength.h"
 #include "shell/BoardTerms.h"
 #include "shell/QuietWindow.h"
 #include "support/ComDecision.h"
@@ -41,14 +43,40 @@ constexpr int kPiecesInPlay = 40;
 constexpr int kMinOpening = 2, kMaxOpening = 6;  // random plies before the computer plays
 constexpr Int kTurn = F::ban_max + 1;
 
+// A player of a match: its level and, at level 4, its strength.
+struct Player {
+  int level = 0, strength = engine::kStrongest;
+  bool operator==(const Player&) const = default;
+  std::string name() const {
+    return std::to_string(level) + (level == F::探索_レベル && strength != engine::kStrongest
+                                        ? "s" + std::to_string(strength)
+                                        : "");
+  }
+};
+
+// "4s1" is level 4 at strength 1; "3" is level 3.
+bool parse_player(const std::string& text, Player& p) {
+  char* end = nullptr;
+  p.level = static_cast<int>(std::strtol(text.c_str(), &end, 10));
+  if (*end == 's') p.strength = static_cast<int>(std::strtol(end + 1, &end, 10));
+  return *end == '\0' && p.strength >= 0 && p.strength <= engine::kStrongest;
+}
+
+// "A:B", two players.
+bool parse_match(const std::string& text, Player (&players)[2]) {
+  const size_t colon = text.find(':');
+  return colon != std::string::npos && parse_player(text.substr(0, colon), players[0]) &&
+         parse_player(text.substr(colon + 1), players[1]);
+}
+
 struct Options {
   int games = 10, level = 3;
   unsigned seed = 1;
   std::string dump, suite, bench;
   int dump_every = 0;
-  int match[2] = {0, 0};  // the two levels of a match; none when 0
-  long nodes = 0;         // LEVEL4's node limit
-  double seconds = 1;     // LEVEL4's time a move
+  Player match[2];     // the two players of a match; none when level 0
+  long nodes = 0;      // LEVEL4's node limit
+  double seconds = 1;  // LEVEL4's time a move
 };
 
 struct Move {
@@ -181,19 +209,21 @@ void decide_suite(F& f, const std::string& path) {
     }
 }
 
-// One game; levels[n % 2] plays ply n.
-End play(F& f, const int (&levels)[2], std::mt19937& rng, Stats& st, const Options& o, int game,
+// One game; players[n % 2] plays ply n.
+End play(F& f, const Player (&players)[2], std::mt19937& rng, Stats& st, const Options& o, int game,
          int& plies, std::ofstream* dump) {
   f.初期設定();
   f.探索_局面数 = o.nodes;
   f.探索_秒 = static_cast<Single>(o.seconds);
+  f.探索_種 = o.seed + static_cast<unsigned>(game);
   const int opening = std::uniform_int_distribution<int>(kMinOpening, kMaxOpening)(rng);
   for (plies = 0; plies < opening; ++plies) {
     if (!random_move(f, rng)) return End::NoMove;
     turn_round(f);
   }
   while (plies < kMaxPlies) {
-    f.level = static_cast<Int>(levels[plies % 2]);
+    f.level = static_cast<Int>(players[plies % 2].level);
+    f.探索_強さ = static_cast<Int>(players[plies % 2].strength);
     const End e = computer_move(f, st);
     if (e == End::NoMove) return e;
     ++plies;
@@ -232,7 +262,7 @@ Options parse(int argc, char** argv) {
       o.suite = argv[i + 1];
     else if (a == "--bench")
       o.bench = argv[i + 1];
-    else if (a == "--match" && std::sscanf(argv[i + 1], "%d:%d", &o.match[0], &o.match[1]) == 2)
+    else if (a == "--match" && parse_match(argv[i + 1], o.match))
       continue;
     else if (a == "--nodes")
       o.nodes = std::atol(argv[i + 1]);
@@ -269,19 +299,18 @@ int run_match(F& f, const Options& o) {
   int wins = 0, losses = 0, unfinished = 0;
   for (int g = 0; g < o.games; ++g) {
     const bool a_first = g % 2 == 0;
-    const int levels[2] = {a_first ? o.match[0] : o.match[1], a_first ? o.match[1] : o.match[0]};
+    const Player players[2] = {a_first ? o.match[0] : o.match[1],
+                               a_first ? o.match[1] : o.match[0]};
     std::mt19937 rng(o.seed + static_cast<unsigned>(g / 2));
     int plies = 0;
-    const End e = play(f, levels, rng, st, o, g, plies, dump.is_open() ? &dump : nullptr);
+    const End e = play(f, players, rng, st, o, g, plies, dump.is_open() ? &dump : nullptr);
     if (e == End::PlyLimit && dump.is_open())  // where an unfinished game stood at its end
       dump << position_text::write(f, "game " + std::to_string(g + 1) + " unfinished") << "\n";
     ++st.games;
     st.plies += plies;
     // Who moved last took the king; who was to move and could not, lost.
-    const int winner = e == End::KingTaken ? levels[(plies - 1) % 2]
-                       : e == End::NoMove  ? levels[(plies + 1) % 2]
-                                           : 0;
-    const bool a_won = winner == o.match[0] && (e == End::KingTaken || e == End::NoMove);
+    const int winner = e == End::KingTaken ? (plies - 1) % 2 : (plies + 1) % 2;
+    const bool a_won = (winner == 0) == a_first;
     if (e == End::Broken) ++st.broken;
     if (e == End::PlyLimit || e == End::Broken || o.match[0] == o.match[1])
       ++unfinished;
@@ -305,17 +334,17 @@ int run_match(F& f, const Options& o) {
       (w * (1 - p) * (1 - p) + l * p * p + unfinished * (0.5 - p) * (0.5 - p)) / n;
   const double margin = 1.96 * std::sqrt(variance / n), edge = 0.25 / n;
   const double low = std::max(p - margin, edge), high = std::min(p + margin, 1 - edge);
-  std::printf("plies %ld (%.1f a game); level %d decisions: slowest %.1f ms", st.plies,
-              st.games ? double(st.plies) / st.games : 0.0, o.match[0],
-              1e3 * st.slowest_at[std::clamp(o.match[0], 0, int(F::探索_レベル))]);
+  std::printf("plies %ld (%.1f a game); level %s decisions: slowest %.1f ms", st.plies,
+              st.games ? double(st.plies) / st.games : 0.0, o.match[0].name().c_str(),
+              1e3 * st.slowest_at[std::clamp(o.match[0].level, 0, int(F::探索_レベル))]);
   if (o.nodes > 0)
     std::printf(" (%ld nodes a move)\n", o.nodes);
   else
     std::printf(" (budget %.0f ms)\n", 1e3 * o.seconds);
   std::printf("broken %d\n", st.broken);
-  std::printf("match %d:%d: %d wins, %d losses, %d unfinished of %d; Elo %ld ± %ld\n", o.match[0],
-              o.match[1], wins, losses, unfinished, o.games, elo(p),
-              (elo(high) - elo(low) + 1) / 2);
+  std::printf("match %s:%s: %d wins, %d losses, %d unfinished of %d; Elo %ld ± %ld\n",
+              o.match[0].name().c_str(), o.match[1].name().c_str(), wins, losses, unfinished,
+              o.games, elo(p), (elo(high) - elo(low) + 1) / 2);
   return st.broken == 0 ? 0 : 1;
 }
 
@@ -338,16 +367,17 @@ int main(int argc, char** argv) {
     std::printf("bench %ld\n", bench_nodes::total(f, in));
     return 0;
   }
-  if (o.match[0] != 0) return run_match(f, o);
+  if (o.match[0].level != 0) return run_match(f, o);
   std::ofstream dump_file;
   if (!o.dump.empty()) dump_file.open(o.dump);
   Stats st;
   for (int g = 0; g < o.games; ++g) {
     const int level = o.level >= 1 && o.level <= 3 ? o.level : g % 3 + 1;
-    const int levels[2] = {level, level};
+    const Player players[2] = {{level}, {level}};
     std::mt19937 rng(o.seed + static_cast<unsigned>(g));
     int plies = 0;
-    const End e = play(f, levels, rng, st, o, g, plies, dump_file.is_open() ? &dump_file : nullptr);
+    const End e =
+        play(f, players, rng, st, o, g, plies, dump_file.is_open() ? &dump_file : nullptr);
     ++st.games;
     st.plies += plies;
     switch (e) {
