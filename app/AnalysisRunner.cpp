@@ -33,7 +33,10 @@ void AnalysisRunner::start(std::vector<engine::AnalysisPosition> positions,
     auto on_progress = [this, run, progress](int n, int total) {
       if (!progress) return;
       QMetaObject::invokeMethod(
-          this, [this, run, progress, n, total] { if (run == run_) progress(n, total); },
+          this,
+          [this, run, progress, n, total] {
+            if (run == run_) progress(n, total);
+          },
           Qt::QueuedConnection);
     };
     std::vector<engine::PositionScore> scores = analysis->run(positions, settings, on_progress);

@@ -15,6 +15,7 @@ const Entry kOptions[] = {
     {AppOption::MoveList, "view/moveList", false},
     {AppOption::Score, "view/score", false},
     {AppOption::ReviewSeconds, "review/seconds", 0.2},  // LEVEL4's time a position
+    {AppOption::Folder, "files/folder", QString()},     // the record folder last used
 };
 static_assert(std::size(kOptions) == static_cast<std::size_t>(AppOption::Count));
 

@@ -109,7 +109,14 @@ const AppMenuEntry kAppMenus[] = {
      &GameWindow::toggleMoveList},
     {AppAction::Score, Menu::OPTION, "形勢表示", "KEISEI_HYOUJI", true, &GameWindow::toggleScore},
     {AppAction::Hint, Menu::STOP, "ヒント", "HINT", false, &GameWindow::showHint},
+    {AppAction::CopyPosition, Menu::STOP, "局面をコピー", "KYOKUMEN_COPY", false,
+     &GameWindow::copyPosition},
     {AppAction::Review, Menu::KIFU, "解析", "KAISEKI", false, &GameWindow::reviewGame},
+    {AppAction::KifWrite, Menu::KIFU, "KIF書出", "KIF_WRITE", false, &GameWindow::writeKif},
+    {AppAction::KifRead, Menu::KIFU, "KIF読込", "KIF_READ", false, &GameWindow::readKif},
+    {AppAction::CopyRecord, Menu::KIFU, "棋譜をコピー", "KIFU_COPY", false,
+     &GameWindow::copyRecord},
+    {AppAction::Paste, Menu::KIFU, "貼り付け", "KIFU_PASTE", false, &GameWindow::paste},
 };
 
 // The record dialog and file picker: where each control sits, in twips, its caption and the
@@ -263,6 +270,9 @@ void GameWindow::buildAppMenus(const std::array<QMenu*, at(Menu::Count)>& menus)
 void GameWindow::useSettings(const QString& file) {
   settings_ = AppSettings(file);
   applySettings();
+  // The record picker opens where the player last was.
+  const std::string folder = settings_.value(AppOption::Folder).toString().toStdString();
+  if (!folder.empty() && SetPath(Control::Dir1, folder)) SetPath(Control::File1, folder);
 }
 
 void GameWindow::applySettings() {
@@ -299,6 +309,8 @@ void GameWindow::buildViews() {
   review_runner_ = new AnalysisRunner(this);
   hint_ = new HintOverlay(surface_);
   action(AppAction::Hint)->setShortcut(Qt::Key_H);
+  action(AppAction::Paste)->setShortcut(QKeySequence::Paste);
+  setAcceptDrops(true);
 }
 
 void GameWindow::showBeside(QDockWidget* dock, bool shown) {
@@ -707,6 +719,8 @@ bool GameWindow::SetPath(Control c, const std::string& path) {
     }
   }
   paths_[at(c)] = folder.toStdString();
+  if (c == Control::File1 && settings_.value(AppOption::Folder).toString() != folder)
+    settings_.set(AppOption::Folder, folder);
   return true;
 }
 

@@ -34,7 +34,19 @@ class Search;
 }
 
 // The window's own menu items, beside the game's: options and tools of the window alone.
-enum class AppAction { ShortEffects, MoveList, Score, Hint, Review, Count };
+enum class AppAction {
+  ShortEffects,
+  MoveList,
+  Score,
+  Hint,
+  CopyPosition,
+  Review,
+  KifWrite,
+  KifRead,
+  CopyRecord,
+  Paste,
+  Count
+};
 
 class GameWindow : public QMainWindow, public Window {
   Q_OBJECT
@@ -72,6 +84,14 @@ class GameWindow : public QMainWindow, public Window {
   void showHint();
   // 棋譜 → 解析: every position of the game scored, then the graph and the marks.
   void reviewGame();
+  // 棋譜 → KIF書出 / KIF読込, 局面 → 局面をコピー, 棋譜 → 棋譜をコピー / 貼り付け (Ctrl+V).
+  void writeKif();
+  void readKif();
+  void copyPosition();
+  void copyRecord();
+  void paste();
+  // A record file (.棋譜) or KIF (.kif, .kifu) loaded for replay; refused while the game works.
+  void loadRecordFile(const QString& path);
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
   QTimer& timer() { return timer_; }
   // Form_Load, as any of the game's handlers runs.
@@ -116,6 +136,8 @@ class GameWindow : public QMainWindow, public Window {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   // Esc ends the game from any control of the window. While the game works, the player's
   // clicks, keys and menu choices aimed at the window are dropped.
   bool eventFilter(QObject* target, QEvent* event) override;
@@ -134,8 +156,13 @@ class GameWindow : public QMainWindow, public Window {
   // After each of the game's handlers: the views follow a position or record that changed.
   void updateViews();
   void updateScore();
+  // A refused action's sound.
+  void buzz();
   // A player of the game may move now, and may ask for a hint.
   bool playerToMove() const;
+  // Loads KIF or SFEN text as a record; "" once loaded, otherwise why not.
+  std::string loadRecordText(const std::string& bytes, bool record_file);
+  QString recordFolder() const;
   void showReview(const std::vector<engine::Position>& positions,
                   const std::vector<engine::PositionScore>& scores, engine::Side sente);
   // While the game drops input, the pointer over the window says so.

@@ -47,6 +47,10 @@ std::vector<engine::Position> positions_of(const notation::Plies& plies) {
 
 }  // namespace
 
+void GameWindow::buzz() {
+  form.ds->dsPlay(form.snd_kinsi);
+}
+
 bool GameWindow::playerToMove() const {
   const F& f = form;
   return f.teban != F::te_nasi && f.shouri_te == F::te_nasi && f.kifu_mode != F::ari &&
@@ -60,7 +64,7 @@ void GameWindow::toggleScore() {
 
 void GameWindow::showHint() {
   if (busy_ > 0 || !playerToMove()) {
-    form.ds->dsPlay(form.snd_kinsi);
+    buzz();
     return;
   }
   handle([this] {
@@ -71,7 +75,7 @@ void GameWindow::showHint() {
     const engine::Decision d = hint_search_->think(p, {kHintSeconds, 0});
     if (ended_) return;
     if (d.turn.empty()) {
-      form.ds->dsPlay(form.snd_kinsi);
+      buzz();
       return;
     }
     const notation::Plies plies = notation::record_plies(form);
@@ -85,7 +89,7 @@ void GameWindow::showHint() {
       seal = hand_cell(engine::opposite(side), m.seal() - engine::kHandPlace);
     else if (m.seal() != engine::kNoPlace)
       seal = square_cell(m.seal());
-    const std::string text = "ヒント " + notation::japanese(p, m, plies.sente, previous);
+    const std::string text = "ヒント " + notation::japanese(p, m, plies.named_from, previous);
     hint_->showHint(turn, seal, QString::fromStdString(text));
   });
 }
@@ -105,20 +109,20 @@ void GameWindow::updateScore() {
 
 void GameWindow::reviewGame() {
   if (busy_ > 0 || review_runner_->running()) {
-    form.ds->dsPlay(form.snd_kinsi);
+    buzz();
     return;
   }
   const notation::Plies plies = notation::record_plies(form);
   if (plies.plies.empty()) {
-    form.ds->dsPlay(form.snd_kinsi);
+    buzz();
     return;
   }
   const std::vector<engine::Position> positions = positions_of(plies);
   engine::AnalysisSettings settings;
   settings.limits = {settings_.value(AppOption::ReviewSeconds).toDouble(), 0};
-  auto* progress = new QProgressDialog(QStringLiteral("LEVEL4 が局面を解析しています…"),
-                                       QStringLiteral("中止"), 0,
-                                       static_cast<int>(positions.size()), this);
+  auto* progress =
+      new QProgressDialog(QStringLiteral("LEVEL4 が局面を解析しています…"), QStringLiteral("中止"),
+                          0, static_cast<int>(positions.size()), this);
   progress->setObjectName(QStringLiteral("ReviewProgress"));
   progress->setWindowTitle(QStringLiteral("解析"));
   progress->setMinimumDuration(0);
@@ -130,16 +134,15 @@ void GameWindow::reviewGame() {
   review_runner_->start(
       engine::with_history(positions), settings,
       [progress](int done, int) { progress->setValue(done); },
-      [this, progress, positions, sente = plies.sente](
-          const std::vector<engine::PositionScore>& scores) {
+      [this, progress, positions,
+       sente = plies.named_from](const std::vector<engine::PositionScore>& scores) {
         progress->deleteLater();
         showReview(positions, scores, sente);
       });
 }
 
 void GameWindow::showReview(const std::vector<engine::Position>& positions,
-                            const std::vector<engine::PositionScore>& scores,
-                            engine::Side sente) {
+                            const std::vector<engine::PositionScore>& scores, engine::Side sente) {
   std::vector<int> numbers;
   for (const engine::PositionScore& s : scores) numbers.push_back(engine::comparable_score(s));
   if (!settings_.flag(AppOption::MoveList)) toggleMoveList();  // the marks stand beside the plies
@@ -147,9 +150,8 @@ void GameWindow::showReview(const std::vector<engine::Position>& positions,
   const notation::Plies plies = notation::record_plies(form);
   for (const engine::Mistake& m : engine::mistakes(positions, scores)) {
     const std::size_t before = static_cast<std::size_t>(m.ply - 1);
-    const int previous = before > 0 && before <= plies.plies.size()
-                             ? plies.plies[before - 1].turn.to()
-                             : 0;
+    const int previous =
+        before > 0 && before <= plies.plies.size() ? plies.plies[before - 1].turn.to() : 0;
     const std::string better =
         m.better.empty() ? "-" : notation::japanese(positions[before], m.better, sente, previous);
     marks.push_back({m.ply, m.blunder, better});

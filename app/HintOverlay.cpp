@@ -6,10 +6,10 @@
 #include "app/Surface.h"
 
 namespace {
-const QColor kTurnColour(0, 220, 255);    // a cyan no picture of the game uses
-const QColor kSealColour(255, 80, 220);   // the spell's magenta
+const QColor kTurnColour(0, 220, 255);   // a cyan no picture of the game uses
+const QColor kSealColour(255, 80, 220);  // the spell's magenta
 const QColor kBand(0, 0, 0, 170);
-constexpr double kPenTwips = 45;          // the outline's width
+constexpr double kPenTwips = 45;               // the outline's width
 const QRectF kTextBand(1050, 120, 6900, 420);  // over the title, twips
 constexpr double kTextPt = 11;
 }  // namespace
@@ -51,7 +51,8 @@ void HintOverlay::paintEvent(QPaintEvent*) {
   const double pen = kPenTwips * surface_->scale() / Surface::kTwipsPerPixel;
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(kTurnColour, pen));
-  for (const QRectF& cell : turn_) p.drawRect(surface_->toLogical(cell).adjusted(pen, pen, -pen, -pen));
+  for (const QRectF& cell : turn_)
+    p.drawRect(surface_->toLogical(cell).adjusted(pen, pen, -pen, -pen));
   if (!seal_.isEmpty()) {
     p.setPen(QPen(kSealColour, pen));
     p.drawEllipse(surface_->toLogical(seal_).adjusted(pen, pen, -pen, -pen));

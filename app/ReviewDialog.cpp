@@ -5,8 +5,8 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -43,9 +43,8 @@ ReviewDialog::ReviewDialog(QWidget* parent)
   resize(kWidth, kHeight);
   connect(series_, &QLineSeries::clicked, this,
           [this](const QPointF& at) { emit plyChosen(std::lround(at.x())); });
-  connect(marks_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    emit plyChosen(item->data(kPlyRole).toLongLong());
-  });
+  connect(marks_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { emit plyChosen(item->data(kPlyRole).toLongLong()); });
 }
 
 void ReviewDialog::showReview(const std::vector<int>& scores, const std::vector<Entry>& marks) {

@@ -6,17 +6,24 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/AnalyseCommand.h"
 #include "app/EndSignals.h"
 #include "app/FirstFrame.h"
 #include "app/GameFiles.h"
 #include "app/GameWindow.h"
+#include "kifu/kif_command.h"
 #include "shell/DynamicSound.h"
 
 int main(int argc, char** argv) {
   // The analysis needs no window, nor a display to open one on.
   if (wants_analysis(argc, argv)) return analyse_command(argc, argv, std::cout, std::cerr);
+  // So do the record conversions: --to-kif IN.棋譜 OUT.kif[u], --from-kif IN.kif[u] OUT.棋譜.
+  if (argc == 4 && std::string(argv[1]) == "--to-kif")
+    return kif_command_to_kif(argv[2], argv[3], std::cerr);
+  if (argc == 4 && std::string(argv[1]) == "--from-kif")
+    return kif_command_from_kif(argv[2], argv[3], std::cerr);
   QApplication app(argc, argv);
   // The player's configuration folder is named after it.
   QCoreApplication::setApplicationName(QStringLiteral("luminak-shogi"));

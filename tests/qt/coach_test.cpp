@@ -27,7 +27,8 @@ struct CoachTest : ::testing::Test {
 
   void press(int column, int row) {
     const QPointF at =
-        w->surface()->toLogical(QRectF(F::cell_x(column), F::cell_y(row), F::masu_w, F::masu_h))
+        w->surface()
+            ->toLogical(QRectF(F::cell_x(column), F::cell_y(row), F::masu_w, F::masu_h))
             .center();
     QMouseEvent e(QEvent::MouseButtonPress, at, w->surface()->mapToGlobal(at), Qt::LeftButton,
                   Qt::LeftButton, Qt::NoModifier);
