@@ -66,13 +66,6 @@ int capture_gain(Piece victim) {
   return kBoardValue[k] + (k == King ? 0 : kHandValue[unpromoted(k)]);
 }
 
-int to_table(int score, int ply) {
-  return score >= kWinBound ? score + ply : score <= -kWinBound ? score - ply : score;
-}
-int from_table(int score, int ply) {
-  return score >= kWinBound ? score - ply : score <= -kWinBound ? score + ply : score;
-}
-
 // The spell may fall there: a piece or hand kind of the side not to move.
 bool spell_target(const Position& p, int place) {
   const Side o = opposite(p.side);
@@ -103,6 +96,13 @@ Piece moving_piece(const Position& p, Move m) {
 }
 
 }  // namespace
+
+int to_table(int score, int ply) {
+  return score >= kWinBound ? score + ply : score <= -kWinBound ? score - ply : score;
+}
+int from_table(int score, int ply) {
+  return score >= kWinBound ? score - ply : score <= -kWinBound ? score + ply : score;
+}
 
 Search::Search(std::size_t table_bytes) : table_(table_bytes) {}
 

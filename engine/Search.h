@@ -45,6 +45,11 @@ constexpr int kWin = 30000;
 constexpr int kMaxPly = 100;
 constexpr int kWinBound = kWin - kMaxPly;  // any score beyond this is a win found
 
+// A won or lost score as the table keeps it: counted from the node that stored it, not from the
+// root, so that another node reaching the same position at another ply reads its own distance.
+int to_table(int score, int ply);
+int from_table(int score, int ply);
+
 class Search {
  public:
   explicit Search(std::size_t table_bytes = TranspositionTable::kDefaultBytes);

@@ -61,6 +61,32 @@ TEST(Level4Table, AFailHighIsALowerBoundAndAFailLowAnUpperBound) {
   }
 }
 
+// A position stored again with no turn found keeps the turn it had.
+TEST(Level4Table, AnEntryStoredAgainWithoutATurnKeepsItsTurn) {
+  TranspositionTable t(kBytes);
+  t.store(in_bucket(0), kMove, 0, 1, Bound::Exact);
+  t.store(in_bucket(0), Move{}, 0, 2, Bound::Upper);
+  const TableEntry* e = t.probe(in_bucket(0));
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(Move{e->move}, kMove);
+  EXPECT_EQ(e->depth, 2);
+}
+
+// A win (or loss) stored at one ply and read at another is as far from the reading node as it
+// was from the storing one; other scores pass unchanged.
+TEST(Level4Table, AWinKeepsItsDistanceFromTheNode) {
+  constexpr int kPlies[] = {0, 1, 5, 20};
+  constexpr int kScore = 345;
+  for (const int stored_at : kPlies)
+    for (const int read_at : kPlies)
+      for (const int distance : {0, 3, 11}) {
+        const int win = kWin - (stored_at + distance);
+        EXPECT_EQ(from_table(to_table(win, stored_at), read_at), kWin - (read_at + distance));
+        EXPECT_EQ(from_table(to_table(-win, stored_at), read_at), -(kWin - (read_at + distance)));
+        EXPECT_EQ(from_table(to_table(kScore, stored_at), read_at), kScore);
+      }
+}
+
 // Wherever the shallowest entry stands in the bucket, it is the one replaced.
 TEST(Level4Table, AFullBucketGivesUpItsShallowestEntry) {
   static constexpr int kDepths[kEntriesInBucket] = {5, 2, 7, 4};
