@@ -13,16 +13,22 @@ namespace {
 // The game's pieces of each kind, both sides together, by unpromoted kind.
 constexpr int kSet[KindCount] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
 
+// The latest positions of a side that each position remembers: going round happens within a
+// few moves, and a record of many thousand plies keeps its memory within bounds.
+constexpr std::size_t kHistoryKept = 64;
+
 }  // namespace
 
 std::vector<AnalysisPosition> with_history(const std::vector<Position>& game) {
   std::vector<AnalysisPosition> out;
   out.reserve(game.size());
-  for (std::size_t i = 0; i < game.size(); ++i) {
-    AnalysisPosition a{game[i], {}};
-    for (std::size_t j = 0; j < i; ++j)
-      if (game[j].side == game[i].side) a.earlier.push_back(game[j].key_without_spell());
-    out.push_back(std::move(a));
+  std::vector<std::uint64_t> seen[2];  // each side's positions so far
+  for (const Position& p : game) {
+    const std::vector<std::uint64_t>& mine = seen[p.side];
+    const std::size_t from = mine.size() - std::min(mine.size(), kHistoryKept);
+    out.push_back(
+        {p, std::vector<std::uint64_t>(mine.begin() + static_cast<long>(from), mine.end())});
+    seen[p.side].push_back(p.key_without_spell());
   }
   return out;
 }

@@ -15,11 +15,12 @@ namespace engine {
 
 struct AnalysisPosition {
   Position position;
-  // The keys without spell of the game's earlier positions with the same side to move.
+  // The keys without spell of the game's earlier positions with the same side to move (the
+  // latest few dozen of them will do).
   std::vector<std::uint64_t> earlier;
 };
 
-// Each position of a game with the earlier positions of its side to move.
+// Each position of a game with the latest earlier positions of its side to move.
 std::vector<AnalysisPosition> with_history(const std::vector<Position>& game);
 
 // A position holds no more pieces of each kind than the game's forty, and a king at most on
