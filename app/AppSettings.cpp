@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "engine/Strength.h"
+
 namespace {
 
 struct Entry {
@@ -16,6 +18,7 @@ const Entry kOptions[] = {
     {AppOption::Score, "view/score", false},
     {AppOption::ReviewSeconds, "review/seconds", 0.2},  // LEVEL4's time a position
     {AppOption::Folder, "files/folder", QString()},     // the record folder last used
+    {AppOption::Strength, "level4/strength", engine::kStrongest},
 };
 static_assert(std::size(kOptions) == static_cast<std::size_t>(AppOption::Count));
 

@@ -223,6 +223,7 @@ void GameWindow::buildMenus() {
   std::array<bool, at(Menu::Count)> has_items{};
   for (const MenuEntry& e : kMenus)
     if (e.parent != kTop) has_items[at(e.parent)] = true;
+  has_items[at(Menu::LEVEL4)] = true;  // LEVEL4's strengths
 
   for (const MenuEntry& e : kMenus) {
     QString caption = QString::fromUtf8(e.caption);
@@ -235,7 +236,10 @@ void GameWindow::buildMenus() {
       menus[at(e.id)] = m;
       a = m->menuAction();
       bound_[at(e.id)] = true;
-      if (auto h = e.handler) connect(m, &QMenu::aboutToShow, this, [this, h] { run(h); });
+      // A menu that is also a choice (LEVEL4) is chosen through its items.
+      m->menuAction()->setCheckable(e.checkable);
+      if (auto h = e.handler; h && !e.checkable)
+        connect(m, &QMenu::aboutToShow, this, [this, h] { run(h); });
     } else {
       a = e.parent == kTop ? menuBar()->addAction(caption)
                            : menus[at(e.parent)]->addAction(caption);
@@ -265,6 +269,19 @@ void GameWindow::buildAppMenus(const std::array<QMenu*, at(Menu::Count)>& menus)
     connect(a, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
     app_actions_[static_cast<std::size_t>(e.id)] = a;
   }
+  for (int n = 0; n < engine::kStrengthCount; ++n) {
+    QAction* a = menus[at(Menu::LEVEL4)]->addAction(QString::fromUtf8(engine::strength(n).name));
+    a->setObjectName(QStringLiteral("LEVEL4_%1").arg(n));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, n] { chooseStrength(n); });
+    strength_actions_[static_cast<std::size_t>(n)] = a;
+  }
+}
+
+void GameWindow::chooseStrength(int n) {
+  handle([this, n] { form.探索_強さ_選択(n); });
+  settings_.set(AppOption::Strength, n);
+  applySettings();
 }
 
 void GameWindow::useSettings(const QString& file) {
@@ -276,6 +293,10 @@ void GameWindow::useSettings(const QString& file) {
 }
 
 void GameWindow::applySettings() {
+  const int strength =
+      std::clamp(settings_.value(AppOption::Strength).toInt(), 0, engine::kStrongest);
+  form.探索_強さ = static_cast<Int>(strength);
+  for (int n = 0; n < engine::kStrengthCount; ++n) strengthAction(n)->setChecked(n == strength);
   const bool shorter = settings_.flag(AppOption::ShortEffects);
   form.ensyutu_tansyuku = shorter;
   action(AppAction::ShortEffects)->setChecked(shorter);

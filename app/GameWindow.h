@@ -18,6 +18,7 @@
 #include "app/PictureStore.h"
 #include "app/Surface.h"
 #include "engine/Analysis.h"
+#include "engine/Strength.h"
 #include "shell/Form1.h"
 #include "shell/Window.h"
 
@@ -63,6 +64,8 @@ class GameWindow : public QMainWindow, public Window {
   QPointF toTwips(QPoint logical) const { return surface_->toTwips(QPointF(logical)); }
   QAction* action(Menu m) const { return actions_[static_cast<std::size_t>(m)]; }
   QAction* action(AppAction a) const { return app_actions_[static_cast<std::size_t>(a)]; }
+  // LEVEL4's strength n (0 入門 .. 4 最強) under 対局 → COM対局ﾚﾍﾞﾙ → LEVEL4.
+  QAction* strengthAction(int n) const { return strength_actions_[static_cast<std::size_t>(n)]; }
   // The window's own options from `file` (see AppSettings), applied at once.
   void useSettings(const QString& file);
   const AppSettings& settings() const { return settings_; }
@@ -80,6 +83,7 @@ class GameWindow : public QMainWindow, public Window {
   void toggleShortEffects();
   void toggleMoveList();
   void toggleScore();
+  void chooseStrength(int n);
   // 局面 → ヒント (H): LEVEL4's turn for the player to move, shown, not played.
   void showHint();
   // 棋譜 → 解析: every position of the game scored, then the graph and the marks.
@@ -196,6 +200,7 @@ class GameWindow : public QMainWindow, public Window {
   std::unique_ptr<engine::Search> hint_search_;
   std::array<QAction*, static_cast<std::size_t>(Menu::Count)> actions_{};
   std::array<QAction*, static_cast<std::size_t>(AppAction::Count)> app_actions_{};
+  std::array<QAction*, engine::kStrengthCount> strength_actions_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> wanted_enabled_{};
   std::array<bool, static_cast<std::size_t>(Menu::Count)> bound_{};
   std::array<QWidget*, static_cast<std::size_t>(Control::Count)> controls_{};

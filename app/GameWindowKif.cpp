@@ -60,7 +60,8 @@ void GameWindow::writeKif() {
   if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       out.write(QByteArray::fromStdString(sjis ? kif::as_kif(text) : kif::as_kifu(text))) < 0 ||
       !out.flush()) {
-    MsgBox("KIFを書き込めませんでした\r\r" + path.toStdString() + "\r" + out.errorString().toStdString(),
+    MsgBox("KIFを書き込めませんでした\r\r" + path.toStdString() + "\r" +
+               out.errorString().toStdString(),
            mb::OKOnly, kTitle);
     return;
   }

@@ -108,7 +108,7 @@ TEST(CoachAndPlay, TheComputersTurnIsTheSameWithTheViewsOn) {
       w->action(AppAction::Score)->trigger();
       w->action(AppAction::MoveList)->trigger();
     }
-    w->action(Menu::LEVEL4)->trigger();
+    w->strengthAction(engine::kStrongest)->trigger();
     w->form.探索_局面数 = 20000;
     w->action(Menu::GOTE)->trigger();
     settle();

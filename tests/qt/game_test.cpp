@@ -217,7 +217,7 @@ TEST(ComputersTurn, PressesBeforeABoxAndWhileThinkingAreDropped) {
   EXPECT_EQ(w->boxes, 1);
   EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
 
-  w->action(Menu::LEVEL4)->trigger();
+  w->strengthAction(engine::kStrongest)->trigger();
   f.探索_局面数 = 20000;  // the window is kept alive every few thousand nodes
   w->action(Menu::GOTE)->trigger();
   settle();

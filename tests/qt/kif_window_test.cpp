@@ -25,7 +25,8 @@ struct KifWindow : ::testing::Test {
 
   void press(int column, int row) {
     const QPointF at =
-        w->surface()->toLogical(QRectF(F::cell_x(column), F::cell_y(row), F::masu_w, F::masu_h))
+        w->surface()
+            ->toLogical(QRectF(F::cell_x(column), F::cell_y(row), F::masu_w, F::masu_h))
             .center();
     QMouseEvent e(QEvent::MouseButtonPress, at, w->surface()->mapToGlobal(at), Qt::LeftButton,
                   Qt::LeftButton, Qt::NoModifier);
@@ -64,7 +65,8 @@ TEST_F(KifWindow, ThePositionCopiedIsSfenAndPastesAsARecordOfIt) {
   press(3, 6);
   w->action(AppAction::CopyPosition)->trigger();
   const QString sfen = QApplication::clipboard()->text();
-  EXPECT_EQ(sfen, QStringLiteral("lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2"));
+  EXPECT_EQ(sfen,
+            QStringLiteral("lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2"));
   QApplication::clipboard()->setText(QStringLiteral("not a record"));
   w->action(AppAction::Paste)->trigger();
   EXPECT_EQ(w->form.kifu_mode, F::nasi) << "text that is no record is refused";
@@ -122,7 +124,8 @@ TEST(KifCommandLine, ConvertsBothWaysAndRefusesWhatItCannotRead) {
   QFile back(dir.filePath("back.kifu"));
   ASSERT_TRUE(back.open(QIODevice::ReadOnly));
   const QString text = QString::fromUtf8(back.readAll());
-  EXPECT_TRUE(text.contains(QStringLiteral("７六歩(77)")) && text.contains(QStringLiteral("３四歩(33)")))
+  EXPECT_TRUE(text.contains(QStringLiteral("７六歩(77)")) &&
+              text.contains(QStringLiteral("３四歩(33)")))
       << text.toStdString();
   QString err;
   EXPECT_EQ(run({"--from-kif", dir.filePath("none.kif"), dir.filePath("x.棋譜")}, &err), 1);

@@ -47,3 +47,30 @@ TEST(AppOptions, AreTheWindowsOwnAndRemembered) {
 }
 
 }  // namespace
+
+namespace {
+
+// LEVEL4's strengths: 最強 at first; choosing one chooses LEVEL4 with it, and the next window
+// starts with it.
+TEST(AppOptions, LevelFoursStrengthIsChosenAndRemembered) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("luminak-shogi.conf");
+  auto w = started_window();
+  w->useSettings(file);
+  for (int n = 0; n < engine::kStrengthCount; ++n)
+    EXPECT_EQ(w->strengthAction(n)->isChecked(), n == engine::kStrongest) << n;
+  w->action(Menu::LEVEL1)->trigger();
+  w->strengthAction(0)->trigger();
+  EXPECT_EQ(w->form.level, Form1::探索_レベル);
+  EXPECT_TRUE(w->action(Menu::LEVEL4)->isChecked());
+  EXPECT_EQ(w->form.探索_強さ, 0);
+  EXPECT_TRUE(w->strengthAction(0)->isChecked());
+  EXPECT_FALSE(w->strengthAction(engine::kStrongest)->isChecked());
+
+  auto next = started_window();
+  next->useSettings(file);
+  EXPECT_EQ(next->form.探索_強さ, 0);
+  EXPECT_TRUE(next->strengthAction(0)->isChecked());
+}
+
+}  // namespace
