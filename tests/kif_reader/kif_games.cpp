@@ -1,0 +1,219 @@
+// The game's side of the check of its KIF by another program's reader.
+//
+//   kif_games write DIR   random games played on the board by clicks, spells cast on most
+//                         turns, every move one the standard rules allow too: DIR/NN.kif
+//                         (Shift-JIS) or NN.kifu (UTF-8) by turns, with the final position in
+//                         NN.sfen. DIR/forbidden/ holds games the standard rules forbid, each
+//                         with the first ply they forbid in NAME.ply.
+//   kif_games final FILE  the KIF read by the game's reader and stepped through to its end: the
+//                         position reached, as SFEN.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "kifu/kif.h"
+#include "kifu/notation.h"
+#include "kifu/sfen.h"
+#include "support/Records.h"
+#include "support/RulesAgreement.h"
+
+namespace {
+
+using namespace engine;
+namespace fs = std::filesystem;
+using F = Form1;
+using rules_agreement::spell_places;
+
+constexpr unsigned kSeed = 20261209;
+constexpr int kGames = 8;
+constexpr int kMaxPlies = 120;
+constexpr int kSpellOdds = 4;    // a spell on all but one turn in this many
+constexpr int kCaptureOdds = 2;  // a capture, when there is one, one turn in this many
+constexpr double kMaxThinking = 90;
+
+// The position with no spell in force: what the standard rules see.
+Position unsealed(Position p) {
+  p.set_seal(kNoPlace);
+  return p;
+}
+
+bool king_exposed(const Position& p, Side s) {
+  return p.king[s] == 0 || attacked(p, opposite(s), p.king[s]);
+}
+
+// The move leaves the mover's king safe whatever spell binds the opponent, and is no pawn
+// dropped to mate.
+bool standard_legal(const Position& p, Move m) {
+  const Position next = unsealed(p.after(m));
+  if (king_exposed(next, p.side)) return false;
+  const bool pawn_drop = m.is_drop() && m.from() == hand_place(Pawn);
+  if (!pawn_drop || !king_exposed(next, next.side)) return true;
+  MoveList replies;
+  generate(next, Generate::All, replies);
+  for (const Move r : replies)
+    if (!king_exposed(unsealed(next.after(r)), next.side)) return true;
+  return false;
+}
+
+// The moves the game allows the side to move that the standard rules allow too.
+std::vector<Move> standard_moves(const Position& p) {
+  MoveList list;
+  generate(p, Generate::All, list);
+  std::vector<Move> out;
+  for (const Move m : list)
+    if (standard_legal(p, m)) out.push_back(m);
+  return out;
+}
+
+// A game on the board, each turn played by clicks as a player makes it.
+struct ClickedGame {
+  RecordGame g;
+  Position kept = Position::initial();
+
+  void start() {
+    g.w.checked[static_cast<int>(Menu::KEIKA)] = true;  // the clocks run
+    g->START_Click();
+    kept = from_game(*g, Lower);
+  }
+  void click(Int column, Int row, Int button = F::button_hidari) { g.click(button, column, row); }
+  // The spell's target clicked, then the piece or hand kind, then where it goes; false when
+  // the game did not end up where the engine says the turn leads.
+  bool play(Move m, double thinking) {
+    const GameTurn t = to_game(kept, m);
+    const bool hand_spell = t.code != F::kara && is_hand_place(m.seal());
+    if (t.code != F::kara) click(t.tx, hand_spell ? board::hand_row(t.tx, t.ty) : t.ty);
+    g.w.now += thinking;
+    g->Timer1_Timer();
+    const Int from_row = m.is_drop() ? board::hand_row(t.x, t.y) : t.y;
+    if (hand_spell) click(t.x, from_row);  // the first click only lets go of the sealed kind
+    click(t.x, from_row);
+    click(t.x2, t.y2, m.promotes() ? F::button_migi : F::button_hidari);
+    kept = kept.after(m);
+    return rules_agreement::same_position(kept, from_game(*g, kept.side));
+  }
+};
+
+std::string sfen_of(const Position& p) {
+  return sfen::write(p, Lower) + "\n";
+}
+
+void save(const fs::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::string kif_of(ClickedGame& c) {
+  return kif::write(*c.g, kif::default_header(*c.g));
+}
+
+// A random game from the start: captures preferred half the time, spells on most turns.
+bool random_game(ClickedGame& c, std::mt19937& rng) {
+  auto roll = [&rng](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
+  std::uniform_real_distribution<double> thinking(0, kMaxThinking);
+  c.start();
+  for (int ply = 0; ply < kMaxPlies; ++ply) {
+    const std::vector<Move> moves = standard_moves(c.kept);
+    if (moves.empty()) break;
+    std::vector<Move> captures;
+    for (const Move m : moves)
+      if (!m.is_drop() && is_piece(c.kept.board[m.to()])) captures.push_back(m);
+    const std::vector<Move>& pool = !captures.empty() && roll(kCaptureOdds) == 0 ? captures : moves;
+    Move m = pool[roll(pool.size())];
+    if (roll(kSpellOdds) != 0) {
+      const std::vector<int> places = spell_places(c.kept);
+      m = m.with_seal(places[roll(places.size())]);
+    }
+    const Position before = c.kept;
+    if (!c.play(m, thinking(rng))) {
+      std::cerr << "kif_games: ply " << ply + 1 << ", " << notation::japanese(before, m, Lower, 0)
+                << ", left the game at\n"
+                << to_text(from_game(*c.g, c.kept.side)) << "\nnot at\n"
+                << to_text(c.kept) << "\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+// The first ply of the record the standard rules forbid, counted from 1; 0 if none.
+long first_forbidden_ply(const Form1& f) {
+  const notation::Plies p = notation::record_plies(f);
+  for (size_t i = 0; i < p.plies.size(); ++i)
+    if (!standard_legal(p.plies[i].before, p.plies[i].turn)) return static_cast<long>(i) + 1;
+  return 0;
+}
+
+// The upper king in the corner, its own knight beside it, and a lower gold guarding the square
+// in front: a pawn dropped there mates.
+void pawn_drop_mate(ClickedGame& c) {
+  c.g.clear_board();
+  c.g->ban[1][1] = F::com_ou;
+  c.g->ban[2][1] = F::com_kei;
+  c.g->ban[2][3] = F::man_kin;
+  c.g->ban[5][9] = F::man_ou;
+  c.g->mochi_man[board::kHu] = 1;
+  c.start();
+  c.play(Move::make(hand_place(Pawn), square(1, 2)), 1);
+}
+
+int write_games(const fs::path& dir) {
+  fs::create_directories(dir / "forbidden");
+  std::mt19937 rng(kSeed);
+  for (int n = 0; n < kGames; ++n) {
+    ClickedGame c;
+    if (!random_game(c, rng)) {
+      std::cerr << "kif_games: game " << n << " did not follow its turns\n";
+      return 1;
+    }
+    const std::string name = (n < 10 ? "0" : "") + std::to_string(n);
+    const std::string text = kif_of(c);
+    const bool sjis = n % 2 == 0;
+    save(dir / (name + (sjis ? ".kif" : ".kifu")), sjis ? kif::as_kif(text) : kif::as_kifu(text));
+    save(dir / (name + ".sfen"), sfen_of(c.kept));
+  }
+  // The king left to be taken, and a pawn dropped to mate.
+  RecordGame eventful;
+  play_eventful_game(eventful);
+  ClickedGame mate;
+  pawn_drop_mate(mate);
+  const std::pair<const char*, RecordGame*> forbidden[] = {{"king_left", &eventful},
+                                                           {"pawn_drop_mate", &mate.g}};
+  for (const auto& [name, g] : forbidden) {
+    const long ply = first_forbidden_ply(**g);
+    if (ply == 0) {
+      std::cerr << "kif_games: " << name << " breaks no standard rule\n";
+      return 1;
+    }
+    save(dir / "forbidden" / (std::string(name) + ".kifu"),
+         kif::as_kifu(kif::write(**g, kif::default_header(**g))));
+    save(dir / "forbidden" / (std::string(name) + ".ply"), std::to_string(ply) + "\n");
+  }
+  return 0;
+}
+
+int final_position(const fs::path& file) {
+  RecordGame r;
+  std::ifstream in(file, std::ios::binary);
+  const std::string refusal = kif::read(*r, in);
+  if (!refusal.empty()) {
+    std::cerr << "kif_games: " << file << " refused: " << refusal << "\n";
+    return 1;
+  }
+  while (r->kifu_tesuu < r->kifu_saigo) r->AFTER_Click();
+  const notation::Plies p = notation::record_plies(*r);
+  const Side mover = p.plies.size() % 2 == 0 ? p.sente : opposite(p.sente);
+  std::cout << sfen::write(from_game(*r, mover), p.named_from) << "\n";
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string mode = argc == 3 ? argv[1] : "";
+  if (mode == "write") return write_games(argv[2]);
+  if (mode == "final") return final_position(argv[2]);
+  std::cerr << "usage: kif_games write DIR | kif_games final FILE.kif\n";
+  return 2;
+}
