@@ -8,9 +8,9 @@
 // ply KIF_GAMES names. Then tsshogi writes KIF (a game of its own and one of ours read back),
 // and our reader, through KIF_GAMES, must reach the same final position.
 import { execFileSync } from "node:child_process";
-import { readdirSync, readFileSync, writeFileSync } from "node:fs";
+import { readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import path from "node:path";
-import { Move, PieceType, Record, Square, exportKIF, importKIF } from "tsshogi";
+import { Move, Record, Square, exportKIF, importKIF } from "tsshogi";
 
 const [kifGames, dir] = process.argv.slice(2);
 const kRandomSeed = 7;
@@ -143,6 +143,7 @@ function checkTheirKif(name, record) {
   console.log(`${name}.kif: ${theirs.plies} plies written by tsshogi, read by ours: ${ours.trim()}`);
 }
 
+rmSync(dir, { recursive: true, force: true });
 execFileSync(kifGames, ["write", dir], { stdio: "inherit" });
 checkOurGames();
 checkForbidden();
