@@ -104,8 +104,8 @@ void save(const fs::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary) << bytes;
 }
 
-std::string kif_of(ClickedGame& c) {
-  return kif::write(*c.g, kif::default_header(*c.g));
+std::string kif_of(Form1& f) {
+  return kif::write(f, kif::default_header(f));
 }
 
 // A random game from the start: captures preferred half the time, spells on most turns.
@@ -147,7 +147,7 @@ long first_forbidden_ply(const Form1& f) {
 
 // The upper king in the corner, its own knight beside it, and a lower gold guarding the square
 // in front: a pawn dropped there mates.
-void pawn_drop_mate(ClickedGame& c) {
+bool pawn_drop_mate(ClickedGame& c) {
   c.g.clear_board();
   c.g->ban[1][1] = F::com_ou;
   c.g->ban[2][1] = F::com_kei;
@@ -155,7 +155,7 @@ void pawn_drop_mate(ClickedGame& c) {
   c.g->ban[5][9] = F::man_ou;
   c.g->mochi_man[board::kHu] = 1;
   c.start();
-  c.play(Move::make(hand_place(Pawn), square(1, 2)), 1);
+  return c.play(Move::make(hand_place(Pawn), square(1, 2)), 1);
 }
 
 int write_games(const fs::path& dir) {
@@ -168,7 +168,7 @@ int write_games(const fs::path& dir) {
       return 1;
     }
     const std::string name = (n < 10 ? "0" : "") + std::to_string(n);
-    const std::string text = kif_of(c);
+    const std::string text = kif_of(*c.g);
     const bool sjis = n % 2 == 0;
     save(dir / (name + (sjis ? ".kif" : ".kifu")), sjis ? kif::as_kif(text) : kif::as_kifu(text));
     save(dir / (name + ".sfen"), sfen_of(c.kept));
@@ -177,7 +177,10 @@ int write_games(const fs::path& dir) {
   RecordGame eventful;
   play_eventful_game(eventful);
   ClickedGame mate;
-  pawn_drop_mate(mate);
+  if (!pawn_drop_mate(mate)) {
+    std::cerr << "kif_games: the pawn was not dropped\n";
+    return 1;
+  }
   const std::pair<const char*, RecordGame*> forbidden[] = {{"king_left", &eventful},
                                                            {"pawn_drop_mate", &mate.g}};
   for (const auto& [name, g] : forbidden) {
@@ -186,8 +189,7 @@ int write_games(const fs::path& dir) {
       std::cerr << "kif_games: " << name << " breaks no standard rule\n";
       return 1;
     }
-    save(dir / "forbidden" / (std::string(name) + ".kifu"),
-         kif::as_kifu(kif::write(**g, kif::default_header(**g))));
+    save(dir / "forbidden" / (std::string(name) + ".kifu"), kif::as_kifu(kif_of(**g)));
     save(dir / "forbidden" / (std::string(name) + ".ply"), std::to_string(ply) + "\n");
   }
   return 0;
