@@ -1,7 +1,8 @@
 // The game's side of the check of its KIF by another program's reader.
 //
 //   kif_games write DIR   random games played on the board by clicks, spells cast on most
-//                         turns, every move one the standard rules allow too: DIR/NN.kif
+//                         turns, every move one the standard rules allow too (the last one
+//                         against the computer, which opens from the top): DIR/NN.kif
 //                         (Shift-JIS) or NN.kifu (UTF-8) by turns, with the final position in
 //                         NN.sfen. DIR/forbidden/ holds games the standard rules forbid, each
 //                         with the first ply they forbid in NAME.ply.
@@ -33,6 +34,8 @@ constexpr int kMaxPlies = 120;
 constexpr int kSpellOdds = 4;    // a spell on all but one turn in this many
 constexpr int kCaptureOdds = 2;  // a capture, when there is one, one turn in this many
 constexpr double kMaxThinking = 90;
+constexpr int kComputerPlies = 30;  // the player's turns against the computer
+constexpr int kComputerTries = 20;  // games against it until one keeps to the standard rules
 
 // The position with no spell in force: what the standard rules see.
 Position unsealed(Position p) {
@@ -79,10 +82,9 @@ struct ClickedGame {
     kept = from_game(*g, Lower);
   }
   void click(Int column, Int row, Int button = F::button_hidari) { g.click(button, column, row); }
-  // The spell's target clicked, then the piece or hand kind, then where it goes; false when
-  // the game did not end up where the engine says the turn leads.
-  bool play(Move m, double thinking) {
-    const GameTurn t = to_game(kept, m);
+  // The spell's target clicked, then the piece or hand kind, then where it goes.
+  void turn(const Position& before, Move m, double thinking) {
+    const GameTurn t = to_game(before, m);
     const bool hand_spell = t.code != F::kara && is_hand_place(m.seal());
     if (t.code != F::kara) click(t.tx, hand_spell ? board::hand_row(t.tx, t.ty) : t.ty);
     g.w.now += thinking;
@@ -91,41 +93,57 @@ struct ClickedGame {
     if (hand_spell) click(t.x, from_row);  // the first click only lets go of the sealed kind
     click(t.x, from_row);
     click(t.x2, t.y2, m.promotes() ? F::button_migi : F::button_hidari);
+  }
+  // The turn played; false when the game did not end up where the engine says it leads.
+  bool play(Move m, double thinking) {
+    turn(kept, m, thinking);
     kept = kept.after(m);
     return rules_agreement::same_position(kept, from_game(*g, kept.side));
   }
 };
 
-std::string sfen_of(const Position& p) {
-  return sfen::write(p, Lower) + "\n";
+// The position the game or the record shows, as SFEN from 先手's side (▲'s in a handicap).
+std::string final_sfen(const Form1& f) {
+  const notation::Plies p = notation::record_plies(f);
+  const Side mover = p.plies.size() % 2 == 0 ? p.sente : opposite(p.sente);
+  return sfen::write(from_game(f, mover), p.named_from) + "\n";
 }
 
 void save(const fs::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary) << bytes;
 }
 
-std::string kif_of(Form1& f) {
+std::string kif_of(const Form1& f) {
   return kif::write(f, kif::default_header(f));
 }
 
-// A random game from the start: captures preferred half the time, spells on most turns.
-bool random_game(ClickedGame& c, std::mt19937& rng) {
+// A move the standard rules allow, a capture preferred half the time, with a spell on most
+// turns; empty when there is none.
+Move random_turn(const Position& p, std::mt19937& rng) {
   auto roll = [&rng](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
-  std::uniform_real_distribution<double> thinking(0, kMaxThinking);
+  const std::vector<Move> moves = standard_moves(p);
+  if (moves.empty()) return Move{};
+  std::vector<Move> captures;
+  for (const Move m : moves)
+    if (!m.is_drop() && is_piece(p.board[m.to()])) captures.push_back(m);
+  const std::vector<Move>& pool = !captures.empty() && roll(kCaptureOdds) == 0 ? captures : moves;
+  const Move m = pool[roll(pool.size())];
+  if (roll(kSpellOdds) == 0) return m;
+  const std::vector<int> places = spell_places(p);
+  return m.with_seal(places[roll(places.size())]);
+}
+
+double thinking(std::mt19937& rng) {
+  return std::uniform_real_distribution<double>(0, kMaxThinking)(rng);
+}
+
+// Two people from the start, each turn random.
+bool random_game(ClickedGame& c, std::mt19937& rng) {
   c.start();
   for (int ply = 0; ply < kMaxPlies; ++ply) {
-    const std::vector<Move> moves = standard_moves(c.kept);
-    if (moves.empty()) break;
-    std::vector<Move> captures;
-    for (const Move m : moves)
-      if (!m.is_drop() && is_piece(c.kept.board[m.to()])) captures.push_back(m);
-    const std::vector<Move>& pool = !captures.empty() && roll(kCaptureOdds) == 0 ? captures : moves;
-    Move m = pool[roll(pool.size())];
-    if (roll(kSpellOdds) != 0) {
-      const std::vector<int> places = spell_places(c.kept);
-      m = m.with_seal(places[roll(places.size())]);
-    }
     const Position before = c.kept;
+    const Move m = random_turn(before, rng);
+    if (m.empty()) break;
     if (!c.play(m, thinking(rng))) {
       std::cerr << "kif_games: ply " << ply + 1 << ", " << notation::japanese(before, m, Lower, 0)
                 << ", left the game at\n"
@@ -145,6 +163,20 @@ long first_forbidden_ply(const Form1& f) {
   return 0;
 }
 
+// The computer opens (as 先手, from the top of the board) and answers random turns; true when
+// every ply, its own included, is one the standard rules allow.
+bool computer_game(ClickedGame& c, std::mt19937& rng) {
+  c.g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+  c.g->GOTE_Click();
+  for (int ply = 0; ply < kComputerPlies && c.g->shouri_te == F::te_nasi; ++ply) {
+    const Position before = from_game(*c.g, Lower);
+    const Move m = random_turn(before, rng);
+    if (m.empty()) break;
+    c.turn(before, m, thinking(rng));
+  }
+  return notation::record_plies(*c.g).complete && first_forbidden_ply(*c.g) == 0;
+}
+
 // The upper king in the corner, its own knight beside it, and a lower gold guarding the square
 // in front: a pawn dropped there mates.
 bool pawn_drop_mate(ClickedGame& c) {
@@ -158,6 +190,15 @@ bool pawn_drop_mate(ClickedGame& c) {
   return c.play(Move::make(hand_place(Pawn), square(1, 2)), 1);
 }
 
+// Game n as NN.kif (Shift-JIS) or NN.kifu (UTF-8) by turns, and its final position.
+void save_game(const fs::path& dir, int n, const Form1& f) {
+  const std::string name = (n < 10 ? "0" : "") + std::to_string(n);
+  const std::string text = kif_of(f);
+  const bool sjis = n % 2 == 0;
+  save(dir / (name + (sjis ? ".kif" : ".kifu")), sjis ? kif::as_kif(text) : kif::as_kifu(text));
+  save(dir / (name + ".sfen"), final_sfen(f));
+}
+
 int write_games(const fs::path& dir) {
   fs::create_directories(dir / "forbidden");
   std::mt19937 rng(kSeed);
@@ -167,11 +208,17 @@ int write_games(const fs::path& dir) {
       std::cerr << "kif_games: game " << n << " did not follow its turns\n";
       return 1;
     }
-    const std::string name = (n < 10 ? "0" : "") + std::to_string(n);
-    const std::string text = kif_of(*c.g);
-    const bool sjis = n % 2 == 0;
-    save(dir / (name + (sjis ? ".kif" : ".kifu")), sjis ? kif::as_kif(text) : kif::as_kifu(text));
-    save(dir / (name + ".sfen"), sfen_of(c.kept));
+    save_game(dir, n, *c.g);
+  }
+  for (int tries = 0;; ++tries) {
+    if (tries == kComputerTries) {
+      std::cerr << "kif_games: the computer broke a standard rule in every game\n";
+      return 1;
+    }
+    ClickedGame c;
+    if (!computer_game(c, rng)) continue;
+    save_game(dir, kGames, *c.g);
+    break;
   }
   // The king left to be taken, and a pawn dropped to mate.
   RecordGame eventful;
@@ -204,9 +251,7 @@ int final_position(const fs::path& file) {
     return 1;
   }
   while (r->kifu_tesuu < r->kifu_saigo) r->AFTER_Click();
-  const notation::Plies p = notation::record_plies(*r);
-  const Side mover = p.plies.size() % 2 == 0 ? p.sente : opposite(p.sente);
-  std::cout << sfen::write(from_game(*r, mover), p.named_from) << "\n";
+  std::cout << final_sfen(*r);
   return 0;
 }
 
