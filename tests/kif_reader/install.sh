@@ -7,7 +7,10 @@ src=$1 dir=$2
 stamp=$dir/node_modules/.installed-lock.json
 if cmp -s "$src/package-lock.json" "$stamp"; then exit 0; fi
 for tool in node npm; do
-  command -v "$tool" >/dev/null || { echo "kif_reader: $tool is missing (bash scripts/deps.sh installs it)" >&2; exit 1; }
+  if ! command -v "$tool" >/dev/null; then
+    echo "kif_reader: $tool is missing (bash scripts/deps.sh installs it)" >&2
+    exit 1
+  fi
 done
 mkdir -p "$dir"
 cp "$src/package.json" "$src/package-lock.json" "$dir/"
