@@ -76,9 +76,10 @@ struct ClickedGame {
   RecordGame g;
   Position kept = Position::initial();
 
-  void start() {
-    g.w.checked[static_cast<int>(Menu::KEIKA)] = true;  // the clocks run
-    g->START_Click();
+  // 対局(人間) → スタート, or 対局(COM) → 後手 (the computer opens), the clocks running.
+  void start(bool computer_opens = false) {
+    g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
+    computer_opens ? g->GOTE_Click() : g->START_Click();
     kept = from_game(*g, Lower);
   }
   void click(Int column, Int row, Int button = F::button_hidari) { g.click(button, column, row); }
@@ -166,8 +167,7 @@ long first_forbidden_ply(const Form1& f) {
 // The computer opens (as 先手, from the top of the board) and answers random turns; true when
 // every ply, its own included, is one the standard rules allow.
 bool computer_game(ClickedGame& c, std::mt19937& rng) {
-  c.g.w.checked[static_cast<int>(Menu::KEIKA)] = true;
-  c.g->GOTE_Click();
+  c.start(true);
   for (int ply = 0; ply < kComputerPlies && c.g->shouri_te == F::te_nasi; ++ply) {
     const Position before = from_game(*c.g, Lower);
     const Move m = random_turn(before, rng);
