@@ -10,7 +10,10 @@ packages=(
   clang libclang-rt-14-dev                           # fuzzing the record loader
   clang-format                                       # the format check
   desktop-file-utils appstream lintian               # checks of the Debian package
+  nodejs                                             # another program's KIF reader (tsshogi)
 )
+# npm installs tsshogi; a Node.js package that carries its own npm stands in for Debian's.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" 2>/dev/null | grep -qx 'Status: install ok installed' || missing+=("$p")
