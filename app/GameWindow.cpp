@@ -648,6 +648,9 @@ void GameWindow::SizeWindow(double width, double height) {
   int bar = menuBar()->heightForWidth(w);
   if (bar <= 0) bar = menuBar()->sizeHint().height();
   resize(w, h + bar);
+  // The form's size is the board's: the panels beside it come on top.
+  layout()->activate();
+  resize(2 * w - centralWidget()->width(), h + bar);
 }
 
 void GameWindow::End() {

@@ -53,12 +53,14 @@ TEST_F(CoachTest, AHintIsShownNotPlayedAndGoesWithTheNextPress) {
   EXPECT_FALSE(w->hintOverlay()->shown()) << "no game, no hint";
   w->action(Menu::START)->trigger();
   play(3, 7, 3, 6);
-  const auto board = w->form.ban;
+  const std::vector<Int> board(&w->form.ban[0][0],
+                               &w->form.ban[0][0] + sizeof w->form.ban / sizeof(Int));
   w->action(AppAction::Hint)->trigger();
   ASSERT_TRUE(w->hintOverlay()->shown());
   EXPECT_TRUE(w->hintOverlay()->text().startsWith(QStringLiteral("ヒント △")))
       << w->hintOverlay()->text().toStdString();
-  EXPECT_EQ(w->form.ban, board) << "nothing is played";
+  EXPECT_EQ(std::vector<Int>(&w->form.ban[0][0], &w->form.ban[0][0] + board.size()), board)
+      << "nothing is played";
   EXPECT_EQ(w->form.tesuu, 1);
   press(9, 9);
   EXPECT_FALSE(w->hintOverlay()->shown());
@@ -112,7 +114,11 @@ TEST(CoachAndPlay, TheComputersTurnIsTheSameWithTheViewsOn) {
     w->form.探索_局面数 = 20000;
     w->action(Menu::GOTE)->trigger();
     settle();
-    return w->form.ban;
+    std::vector<Int> board;  // the squares and the seal the computer cast
+    for (int x = 1; x <= F::ban_max; ++x)
+      for (int y = 1; y <= F::ban_max; ++y)
+        board.insert(board.end(), {w->form.ban[x][y], w->form.huu_man[x][y]});
+    return board;
   };
   EXPECT_EQ(board_after_its_turn(true), board_after_its_turn(false));
 }

@@ -246,6 +246,11 @@ End play(F& f, const Player (&players)[2], std::mt19937& rng, Stats& st, const O
 
 Options parse(int argc, char** argv) {
   Options o;
+  // --bench alone searches the benchmark suite of the source tree.
+  if (argc == 2 && std::string(argv[1]) == "--bench") {
+    o.bench = LUMINAK_COM_POSITIONS;
+    return o;
+  }
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string a = argv[i];
     if (a == "--games")
