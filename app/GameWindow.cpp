@@ -47,6 +47,7 @@ constexpr double kMsPerSecond = 1000;
 constexpr int kMinBoxWidth = 240;
 constexpr int kTitleBarButtons = 120;
 constexpr int kPanelWidth = 260;  // the move list beside the board, pixels
+constexpr int kScoreWidth = 72;   // the score bar
 
 // The menus, in the order they appear. A handler of a menu with items runs when it opens;
 // an item without a handler is not built yet and stays disabled.
@@ -324,6 +325,7 @@ void GameWindow::buildViews() {
   score_dock_->setObjectName(QStringLiteral("ScoreDock"));
   score_dock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
   score_dock_->setWidget(score_bar_);
+  score_dock_->setFixedWidth(kScoreWidth);
   addDockWidget(Qt::LeftDockWidgetArea, score_dock_);
   score_dock_->hide();
   score_runner_ = new AnalysisRunner(this);
@@ -336,11 +338,9 @@ void GameWindow::buildViews() {
 
 void GameWindow::showBeside(QDockWidget* dock, bool shown) {
   if (dock->isVisibleTo(this) == shown) return;
-  const int board = centralWidget()->width();
+  const int before = besideWidth();
   dock->setVisible(shown);
-  layout()->activate();
-  if (!isMaximized() && !isFullScreen())
-    resize(width() + board - centralWidget()->width(), height());
+  if (!isMaximized() && !isFullScreen()) resize(width() + besideWidth() - before, height());
   if (shown) updateViews();
 }
 
@@ -647,10 +647,16 @@ void GameWindow::SizeWindow(double width, double height) {
   int h = static_cast<int>(std::lround(height / kTwips));
   int bar = menuBar()->heightForWidth(w);
   if (bar <= 0) bar = menuBar()->sizeHint().height();
-  resize(w, h + bar);
   // The form's size is the board's: the panels beside it come on top.
-  layout()->activate();
-  resize(2 * w - centralWidget()->width(), h + bar);
+  resize(w + besideWidth(), h + bar);
+}
+
+int GameWindow::besideWidth() const {
+  const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+  int wide = 0;
+  for (const QDockWidget* dock : {move_dock_, score_dock_})
+    if (dock != nullptr && dock->isVisibleTo(this)) wide += dock->width() + separator;
+  return wide;
 }
 
 void GameWindow::End() {

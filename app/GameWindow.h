@@ -157,6 +157,8 @@ class GameWindow : public QMainWindow, public Window {
   void buildViews();
   // A panel beside the board: the window widens by it, so the board keeps its size.
   void showBeside(QDockWidget* dock, bool shown);
+  // The width the panels shown beside the board add to the window, pixels.
+  int besideWidth() const;
   // After each of the game's handlers: the views follow a position or record that changed.
   void updateViews();
   void updateScore();

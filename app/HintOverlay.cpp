@@ -9,8 +9,8 @@ namespace {
 const QColor kTurnColour(0, 220, 255);   // a cyan no picture of the game uses
 const QColor kSealColour(255, 80, 220);  // the spell's magenta
 const QColor kBand(0, 0, 0, 170);
-constexpr double kPenTwips = 45;               // the outline's width
-const QRectF kTextBand(1050, 120, 6900, 420);  // over the title, twips
+constexpr double kPenTwips = 45;                // the outline's width
+const QRectF kTextBand(1050, 7300, 6900, 420);  // under the board and its badges, twips
 constexpr double kTextPt = 11;
 }  // namespace
 

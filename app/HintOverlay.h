@@ -1,5 +1,5 @@
 // LEVEL4's hint over the board: the squares of its turn outlined in a colour of their own, the
-// piece it would seal ringed, and the turn in notation in a band over the title. A layer of
+// piece it would seal ringed, and the turn in notation in a band under the board. A layer of
 // its own above the surface: the game's picture stays untouched, and presses go through.
 #pragma once
 
