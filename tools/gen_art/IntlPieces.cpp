@@ -34,10 +34,12 @@ QPainterPath polygonPath(std::initializer_list<QPointF> points) {
   path.closeSubpath();
   return path;
 }
-QPainterPath pawnSymbol() { return polygonPath({{0, -0.8}, {0.7, 0.7}, {-0.7, 0.7}}); }
+QPainterPath pawnSymbol() {
+  return polygonPath({{0, -0.8}, {0.7, 0.7}, {-0.7, 0.7}});
+}
 QPainterPath lanceSymbol() {
-  return polygonPath({{0, -1}, {0.5, -0.2}, {0.17, -0.2}, {0.17, 1}, {-0.17, 1}, {-0.17, -0.2},
-                      {-0.5, -0.2}});
+  return polygonPath(
+      {{0, -1}, {0.5, -0.2}, {0.17, -0.2}, {0.17, 1}, {-0.17, 1}, {-0.17, -0.2}, {-0.5, -0.2}});
 }
 // A thick arc round the middle, from `start` degrees (anticlockwise from the right) on.
 QPainterPath band(double start, double sweep, double radius, double width, double lift = 0) {
@@ -50,9 +52,17 @@ QPainterPath band(double start, double sweep, double radius, double width, doubl
   stroke.setCapStyle(Qt::FlatCap);
   return stroke.createStroke(arc);
 }
-QPainterPath knightSymbol() { return band(-40, 260, 0.68, 0.46, 0.12); }  // a horseshoe
-QPainterPath silverSymbol() { return polygonPath({{0, -1}, {0.78, 0}, {0, 1}, {-0.78, 0}}); }
-QPainterPath goldSymbol() { return band(0, 360, 0.68, 0.44); }  // a ring, unlike the dots
+// a horseshoe
+QPainterPath knightSymbol() {
+  return band(-40, 260, 0.68, 0.46, 0.12);
+}
+QPainterPath silverSymbol() {
+  return polygonPath({{0, -1}, {0.78, 0}, {0, 1}, {-0.78, 0}});
+}
+// a ring, unlike the steps' dots
+QPainterPath goldSymbol() {
+  return band(0, 360, 0.68, 0.44);
+}
 QPainterPath barsSymbol(double turn) {
   QPainterPath bars;
   for (double angle : {turn, turn + 90}) {
@@ -62,11 +72,20 @@ QPainterPath barsSymbol(double turn) {
   }
   return bars;
 }
-QPainterPath bishopSymbol() { return barsSymbol(45); }
-QPainterPath rookSymbol() { return barsSymbol(0); }
+QPainterPath bishopSymbol() {
+  return barsSymbol(45);
+}
+QPainterPath rookSymbol() {
+  return barsSymbol(0);
+}
 QPainterPath kingSymbol() {  // a crown
-  return polygonPath({{-0.95, 0.7}, {-0.95, -0.6}, {-0.48, -0.05}, {0, -0.9}, {0.48, -0.05},
-                      {0.95, -0.6}, {0.95, 0.7}});
+  return polygonPath({{-0.95, 0.7},
+                      {-0.95, -0.6},
+                      {-0.48, -0.05},
+                      {0, -0.9},
+                      {0.48, -0.05},
+                      {0.95, -0.6},
+                      {0.95, 0.7}});
 }
 
 struct GlyphArt {
@@ -88,14 +107,14 @@ static_assert(std::size(kGlyphs) == static_cast<size_t>(Glyph::King) + 1);
 
 // Where the marks go, as shares of the tile: the middle a little below the centre, where the
 // pentagon is widest, and the marks on a ring round it that stays inside the bevel.
-constexpr double kMiddle = 0.06;                     // of the height, backwards
-constexpr double kRingX = 0.27, kRingY = 0.28;       // of the width, of the height
-constexpr double kSymbol = 0.17;                     // half the symbol's size, of the width
-constexpr double kDot = 0.085;                       // a step's dot's radius, of the width
-constexpr double kJumpX = 0.6, kJumpY = 1.3;         // a jump's mark, of the ring
+constexpr double kMiddle = 0.06;                      // of the height, backwards
+constexpr double kRingX = 0.27, kRingY = 0.28;        // of the width, of the height
+constexpr double kSymbol = 0.17;                      // half the symbol's size, of the width
+constexpr double kDot = 0.085;                        // a step's dot's radius, of the width
+constexpr double kJumpX = 0.6, kJumpY = 1.3;          // a jump's mark, of the ring
 constexpr double kShaftFrom = 0.55, kShaftTo = 0.74;  // an arrow's shaft, of the ring
-constexpr double kArrowTip = 1.08;                   // its point, of the ring
-constexpr double kShaft = 0.055, kHead = 0.11;       // half-widths, of the width
+constexpr double kArrowTip = 1.08;                    // its point, of the ring
+constexpr double kShaft = 0.055, kHead = 0.11;        // half-widths, of the width
 
 QPainterPath dot(QPointF at, double r) {
   QPainterPath path;
