@@ -1,13 +1,44 @@
 #include "app/PictureStore.h"
 
+#include <iterator>
 #include <utility>
+
+namespace {
+
+#define LUMINAK_NOT_A_PIECE(name) false,
+#define LUMINAK_A_PIECE(...) true,
+constexpr bool kShowsPiece[] = {
+    LUMINAK_PICTURES(LUMINAK_NOT_A_PIECE, LUMINAK_A_PIECE, LUMINAK_A_PIECE)};
+#undef LUMINAK_NOT_A_PIECE
+#undef LUMINAK_A_PIECE
+static_assert(std::size(kShowsPiece) == static_cast<std::size_t>(Picture::Count));
+
+// The international set's folder, under the pictures' own.
+constexpr char kInternationalFolder[] = "/pictures/intl/";
+
+}  // namespace
 
 PictureStore::PictureStore(QString assets_dir) : dir_(std::move(assets_dir)) {}
 
-PictureStore::Entry& PictureStore::load(Entry& e, const char* file) {
+bool PictureStore::showsPiece(Picture p) {
+  return kShowsPiece[static_cast<std::size_t>(p)];
+}
+
+void PictureStore::setPieceSet(PieceSet set) {
+  if (set == set_) return;
+  set_ = set;
+  for (std::size_t i = 0; i < pictures_.size(); ++i)
+    if (kShowsPiece[i]) pictures_[i] = Entry{};
+  clearScaled();
+}
+
+PictureStore::Entry& PictureStore::load(Entry& e, const char* file, bool piece) {
   if (e.loaded) return e;
   e.loaded = true;
-  QImage img(dir_ + "/pictures/" + QString::fromUtf8(file) + ".png");
+  const QString name = QString::fromUtf8(file) + ".png";
+  QImage img;
+  if (piece && set_ == PieceSet::International) img.load(dir_ + kInternationalFolder + name);
+  if (img.isNull()) img.load(dir_ + "/pictures/" + name);
   if (img.isNull()) return e;
   e.opaque = !img.hasAlphaChannel();
   if (!e.opaque) {
@@ -27,8 +58,12 @@ PictureStore::Entry& PictureStore::load(Entry& e, const char* file) {
   return e;
 }
 
+PictureStore::Entry& PictureStore::loadPicture(Picture p) {
+  return load(pictures_[static_cast<std::size_t>(p)], picture_file(p), showsPiece(p));
+}
+
 const QImage& PictureStore::picture(Picture p) {
-  return load(pictures_[static_cast<std::size_t>(p)], picture_file(p)).image;
+  return loadPicture(p).image;
 }
 
 const QImage& PictureStore::image(Image i) {
@@ -36,7 +71,7 @@ const QImage& PictureStore::image(Image i) {
 }
 
 bool PictureStore::opaque(Picture p) {
-  return load(pictures_[static_cast<std::size_t>(p)], picture_file(p)).opaque;
+  return loadPicture(p).opaque;
 }
 
 const QImage& PictureStore::scaled(int index, const QImage& source, int w, int h) {

@@ -159,6 +159,14 @@ TEST_F(InstalledGame, StartsFromAnotherFolderAndKeepsItsSettingsInTheConfigFolde
       << "nothing beside it";
 }
 
+// Both sets of pieces come along: the international one in pictures/intl.
+TEST_F(InstalledGame, CarriesTheInternationalPieces) {
+  const QStringList pngs{QStringLiteral("*.png")};
+  const QStringList intl = QDir(source_assets() + "/pictures/intl").entryList(pngs);
+  ASSERT_FALSE(intl.isEmpty());
+  EXPECT_EQ(QDir(prefix() + "/share/luminak-shogi/pictures/intl").entryList(pngs), intl);
+}
+
 // The menu entry names the game by the full path the install gave it.
 TEST_F(InstalledGame, ItsMenuEntryStartsIt) {
   if (prefix_ == nullptr)

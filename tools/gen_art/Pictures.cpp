@@ -4,9 +4,11 @@
 
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 #include "Backgrounds.h"
 #include "Icons.h"
+#include "IntlPieces.h"
 #include "Pieces.h"
 #include "Scenes.h"
 #include "Title.h"
@@ -17,22 +19,23 @@ namespace art {
 namespace {
 
 // The look of each kind of piece, under its name in the picture list: the tile, bigger for the
-// bigger pieces as on a real set, and its kanji.
+// bigger pieces as on a real set, its kanji and its international symbol.
 struct KindArt {
   double w, h;
   const char* plain;
-  const char* promoted;              // nullptr: the kind never promotes
+  const char* promoted;  // nullptr: the kind never promotes
+  Glyph glyph;
   const char* lowerPlain = nullptr;  // the lower side's own kanji, where it has one
 };
 namespace kinds {
-constexpr KindArt HU{71, 90, "歩", "と"};
-constexpr KindArt KYOU{73, 92, "香", "成香"};
-constexpr KindArt KEI{75, 94, "桂", "成桂"};
-constexpr KindArt GIN{78, 96, "銀", "成銀"};
-constexpr KindArt KIN{78, 96, "金", nullptr};
-constexpr KindArt KAKU{80, 99, "角", "馬"};
-constexpr KindArt SYA{80, 99, "飛", "龍"};
-constexpr KindArt OU{82, 101, "王", nullptr, "玉"};
+constexpr KindArt HU{71, 90, "歩", "と", Glyph::Pawn};
+constexpr KindArt KYOU{73, 92, "香", "成香", Glyph::Lance};
+constexpr KindArt KEI{75, 94, "桂", "成桂", Glyph::Knight};
+constexpr KindArt GIN{78, 96, "銀", "成銀", Glyph::Silver};
+constexpr KindArt KIN{78, 96, "金", nullptr, Glyph::Gold};
+constexpr KindArt KAKU{80, 99, "角", "馬", Glyph::Bishop};
+constexpr KindArt SYA{80, 99, "飛", "龍", Glyph::Rook};
+constexpr KindArt OU{82, 101, "王", nullptr, Glyph::King, "玉"};
 }  // namespace kinds
 
 // The sides as the picture list names them: UE the upper side, SITA the lower.
@@ -83,7 +86,7 @@ const ImageArt kImages[] = {
 };
 static_assert(std::size(kImages) == static_cast<size_t>(Image::Count));
 
-PieceArt pieceArt(const PieceFace& face, uint64_t seed) {
+PieceArt pieceArt(const PieceFace& face, uint64_t seed, PieceSet set) {
   const KindArt& kind = *face.kind;
   PieceArt a;
   a.w = kind.w;
@@ -95,23 +98,31 @@ PieceArt pieceArt(const PieceFace& face, uint64_t seed) {
                        : !face.upper && kind.lowerPlain ? kind.lowerPlain
                                                         : kind.plain;
   a.glyphs = QString::fromUtf8(glyphs);
+  if (set == PieceSet::International)
+    a.symbols = movesInk(kind.glyph, face.promoted, kind.w, kind.h);
   a.seed = seed;
   return a;
 }
 
 }  // namespace
 
-std::vector<Drawing> everyPicture() {
+std::vector<Drawing> pieceDrawings(PieceSet set) {
   std::vector<Drawing> out;
-  for (const OwnPicture& own : kOwnPictures)
-    out.push_back({picture_file(own.picture), true, own.draw});
   const QImage board = boardWood();
   uint64_t wood = 1;  // each piece its own boxwood; a sealed gold or king shares its plain one's
   for (const PieceFace& face : kPieceFaces) {
     if (face.kind->promoted || !face.sealed) ++wood;
-    const PieceArt a = pieceArt(face, wood * 31);
+    const PieceArt a = pieceArt(face, wood * 31, set);
     out.push_back({picture_file(face.picture), true, [board, a] { return drawPiece(board, a); }});
   }
+  return out;
+}
+
+std::vector<Drawing> everyPicture() {
+  std::vector<Drawing> out;
+  for (const OwnPicture& own : kOwnPictures)
+    out.push_back({picture_file(own.picture), true, own.draw});
+  for (Drawing& piece : pieceDrawings(PieceSet::Kanji)) out.push_back(std::move(piece));
   for (const ImageArt& image : kImages) out.push_back({image_file(image.image), false, image.draw});
   return out;
 }

@@ -17,4 +17,9 @@ struct Drawing {
 // One drawing for every picture and image of shell/PictureList.h, in its order.
 std::vector<Drawing> everyPicture();
 
+// The two sets of pieces: kanji, as everyPicture() has them, or international (a symbol and
+// the moves), under the same file names. The pieces in the order of the list.
+enum class PieceSet { Kanji, International };
+std::vector<Drawing> pieceDrawings(PieceSet set);
+
 }  // namespace art

@@ -136,6 +136,7 @@ constexpr double kPieceOutline = 1.0;
 }  // namespace
 
 QPainterPath pieceInk(const PieceArt& a) {
+  if (!a.symbols.isEmpty()) return a.symbols;
   const QFont f = serifFont(200);
   QPainterPath ink;
   if (a.glyphs.size() == 1) {
@@ -241,7 +242,11 @@ QImage drawPiece(const QImage& board, const PieceArt& a) {
     p.fillPath(ink.translated(0.7, 0.9), QColor(255, 246, 220, 160));
   }
   lacquerInk(p, ink, a.red);
-  if (a.sealed) sealStamp(p, QPointF(kCellW - 17.5, kCellH - 17.5));
+  // the stamp in a corner beside the point, where symbols leave room; kanji in the lower right
+  constexpr double kStampInset = 17.5;
+  const bool stampAbove = !a.symbols.isEmpty() && !a.upper;
+  if (a.sealed)
+    sealStamp(p, QPointF(kCellW - kStampInset, stampAbove ? kStampInset : kCellH - kStampInset));
   p.end();
   return img;
 }

@@ -22,8 +22,9 @@ QImage boardWood();
 QImage boxwoodFace(uint64_t seed, int w = kCellW, int h = kCellH);
 
 struct PieceArt {
-  double w = 0, h = 0;  // tile size in pixels
-  QString glyphs;       // one or two kanji, top to bottom
+  double w = 0, h = 0;   // tile size in pixels
+  QString glyphs;        // one or two kanji, top to bottom
+  QPainterPath symbols;  // when not empty, drawn instead of the kanji (point up)
   bool red = false;
   bool upper = false;  // the upper side's: turned round
   bool sealed = false;
