@@ -16,6 +16,7 @@ const Entry kOptions[] = {
     {AppOption::Score, "view/score", false},
     {AppOption::ReviewSeconds, "review/seconds", 0.2},  // LEVEL4's time a position
     {AppOption::Folder, "files/folder", QString()},     // the record folder last used
+    {AppOption::Language, "view/language", QString()},  // "" follows the system, "ja", "en"
 };
 static_assert(std::size(kOptions) == static_cast<std::size_t>(AppOption::Count));
 

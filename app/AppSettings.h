@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <memory>
 
-enum class AppOption { ShortEffects, MoveList, Score, ReviewSeconds, Folder, Count };
+enum class AppOption { ShortEffects, MoveList, Score, ReviewSeconds, Folder, Language, Count };
 
 class AppSettings {
  public:
