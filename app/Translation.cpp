@@ -34,7 +34,9 @@ QString english_catalogue() {
 
 QString resolve(const QString& chosen) {
   if (chosen == kJapanese || chosen == kEnglish) return chosen;
-  return QLocale::system().language() == QLocale::Japanese ? kJapanese : kEnglish;
+  // The language the system shows its messages in (LANGUAGE, LC_MESSAGES, LANG).
+  const QString shown = QLocale::system().uiLanguages().value(0);
+  return QLocale(shown).language() == QLocale::Japanese ? kJapanese : kEnglish;
 }
 
 void use(const QString& chosen) {

@@ -216,6 +216,10 @@
         <translation>RETURN</translation>
     </message>
     <message>
+        <source>KIF</source>
+        <translation>KIF</translation>
+    </message>
+    <message>
         <source>Version 1.0</source>
         <translation>Version 1.0</translation>
     </message>
