@@ -440,6 +440,10 @@
         <translation>The KIF file could not be written.</translation>
     </message>
     <message>
+        <source>平手でない棋譜は「.棋譜」形式に書き込めません</source>
+        <translation>Only a game from the even position can be written as a .棋譜 record.</translation>
+    </message>
+    <message>
         <source>%1行目</source>
         <translation>line %1</translation>
     </message>
