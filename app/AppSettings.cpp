@@ -19,6 +19,7 @@ const Entry kOptions[] = {
     {AppOption::ReviewSeconds, "review/seconds", 0.2},  // LEVEL4's time a position
     {AppOption::Folder, "files/folder", QString()},     // the record folder last used
     {AppOption::Strength, "level4/strength", engine::kStrongest},
+    {AppOption::Language, "view/language", QString()},  // "" follows the system, "ja", "en"
 };
 static_assert(std::size(kOptions) == static_cast<std::size_t>(AppOption::Count));
 

@@ -8,7 +8,16 @@
 #include <QVariant>
 #include <memory>
 
-enum class AppOption { ShortEffects, MoveList, Score, ReviewSeconds, Folder, Strength, Count };
+enum class AppOption {
+  ShortEffects,
+  MoveList,
+  Score,
+  ReviewSeconds,
+  Folder,
+  Strength,
+  Language,
+  Count
+};
 
 class AppSettings {
  public:

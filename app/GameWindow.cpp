@@ -33,6 +33,7 @@
 #include "app/MoveListPanel.h"
 #include "app/ReviewDialog.h"
 #include "app/ScoreBar.h"
+#include "app/Translation.h"
 #include "engine/Search.h"
 #include "kifu/notation.h"
 #include "shell/Sound.h"
@@ -101,7 +102,8 @@ struct AppMenuEntry {
   const char* caption;
   const char* name;  // the item's object name
   bool checkable;
-  void (GameWindow::*handler)();
+  void (GameWindow::*handler)();       // none: a submenu
+  AppAction under = AppAction::Count;  // the window's own submenu that holds it, if any
 };
 const AppMenuEntry kAppMenus[] = {
     {AppAction::ShortEffects, Menu::OPTION, "演出短縮", "ENSYUTU_TANSYUKU", true,
@@ -118,6 +120,11 @@ const AppMenuEntry kAppMenus[] = {
     {AppAction::CopyRecord, Menu::KIFU, "棋譜をコピー", "KIFU_COPY", false,
      &GameWindow::copyRecord},
     {AppAction::Paste, Menu::KIFU, "貼り付け", "KIFU_PASTE", false, &GameWindow::paste},
+    {AppAction::Language, Menu::OPTION, "言語 / Language", "GENGO", false, nullptr},
+    {AppAction::Japanese, Menu::OPTION, "日本語", "NIHONGO", true, &GameWindow::useJapanese,
+     AppAction::Language},
+    {AppAction::English, Menu::OPTION, "English", "ENGLISH", true, &GameWindow::useEnglish,
+     AppAction::Language},
 };
 
 // The record dialog and file picker: where each control sits, in twips, its caption and the
@@ -143,6 +150,7 @@ const ControlEntry kControls[] = {
     {Control::Dir1, 240, 600, 2535, 1710, "", &Form1::Dir1_Change},
     {Control::File1, 240, 2280, 2535, 930, "", &Form1::File1_Click},
 };
+const char* const kTitle = "Vexa ルミナーク将棋";
 const QString kRecordPattern = QStringLiteral("*.棋譜");
 constexpr int kPathRole = Qt::UserRole;  // a folder list item's full path
 const QString kIndent = QStringLiteral("  ");
@@ -183,7 +191,7 @@ QString qs(const std::string& s) {
 
 GameWindow::GameWindow(const QString& assets_dir, QWidget* parent)
     : QMainWindow(parent), form(*this), store_(assets_dir) {
-  setWindowTitle(QStringLiteral("Vexa ルミナーク将棋"));
+  setWindowTitle(QString::fromUtf8(kTitle));
   surface_ = new Surface(store_, this);
   setCentralWidget(surface_);
   connect(surface_, &Surface::mouseDown, this,
@@ -191,6 +199,7 @@ GameWindow::GameWindow(const QString& assets_dir, QWidget* parent)
   buildMenus();
   buildControls();
   buildViews();
+  showTexts();
   timer_.setInterval(100);
   connect(&timer_, &QTimer::timeout, this, &GameWindow::onTimer);
   SizeWindow(Form1::form_w, Form1::form_h);
@@ -262,12 +271,18 @@ void GameWindow::buildMenus() {
 }
 
 void GameWindow::buildAppMenus(const std::array<QMenu*, at(Menu::Count)>& menus) {
+  std::array<QMenu*, static_cast<std::size_t>(AppAction::Count)> own{};
   for (const AppMenuEntry& e : kAppMenus) {
-    QAction* a = menus[at(e.parent)]->addAction(QString::fromUtf8(e.caption));
+    const QString caption = QString::fromUtf8(e.caption);
+    QMenu* parent =
+        e.under == AppAction::Count ? menus[at(e.parent)] : own[static_cast<std::size_t>(e.under)];
+    QMenu* sub = e.handler ? nullptr : parent->addMenu(caption);
+    QAction* a = sub ? sub->menuAction() : parent->addAction(caption);
+    own[static_cast<std::size_t>(e.id)] = sub;
     a->setObjectName(QString::fromLatin1(e.name));
     a->setCheckable(e.checkable);
     // Each runs as it is: those that think refuse while the game works.
-    connect(a, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
+    if (e.handler) connect(a, &QAction::triggered, this, [this, h = e.handler] { (this->*h)(); });
     app_actions_[static_cast<std::size_t>(e.id)] = a;
   }
   for (int n = 0; n < engine::kStrengthCount; ++n) {
@@ -283,6 +298,24 @@ void GameWindow::chooseStrength(int n) {
   handle([this, n] { form.探索_強さ_選択(n); });
   settings_.set(AppOption::Strength, n);
   applySettings();
+}
+
+void GameWindow::showTexts() {
+  setWindowTitle(translation::text(QString::fromUtf8(kTitle)));
+  for (const MenuEntry& e : kMenus)
+    actions_[at(e.id)]->setText(translation::text(QString::fromUtf8(e.caption)));
+  for (const AppMenuEntry& e : kAppMenus)
+    action(e.id)->setText(translation::text(QString::fromUtf8(e.caption)));
+  for (const ControlEntry& e : kControls) {
+    const QString caption = translation::text(QString::fromUtf8(e.caption));
+    if (auto* label = qobject_cast<QLabel*>(control(e.id))) label->setText(caption);
+    if (auto* button = qobject_cast<QPushButton*>(control(e.id))) button->setText(caption);
+  }
+  move_dock_->setWindowTitle(translation::text(QStringLiteral("棋譜")));
+  score_dock_->setWindowTitle(translation::text(QStringLiteral("形勢")));
+  const bool english = translation::english();
+  action(AppAction::Japanese)->setChecked(!english);
+  action(AppAction::English)->setChecked(english);
 }
 
 void GameWindow::useSettings(const QString& file) {
@@ -479,7 +512,7 @@ void GameWindow::DrawBox(double x1, double y1, double x2, double y2, int qbcolor
 
 void GameWindow::PrintText(double x, double y, const std::string& text, double size, bool bold,
                            int qbcolor) {
-  surface_->printText(x, y, qs(text), size, bold, qbcolor);
+  surface_->printText(x, y, translation::text(text), size, bold, qbcolor);
 }
 
 void GameWindow::Refresh() {
@@ -518,8 +551,9 @@ int GameWindow::MsgBox(const std::string& text, int buttons, const std::string& 
   surface_->flush();
   if (busy_ > 0) dropPendingInput();  // a key pressed meanwhile does not answer the box
   QMessageBox box(this);
-  box.setWindowTitle(qs(title));
-  QString t = qs(text);
+  const QString shown_title = translation::message(title);
+  box.setWindowTitle(shown_title);
+  QString t = translation::message(text);
   t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   t.replace(QChar('\r'), QChar('\n'));
   box.setText(t);
@@ -561,7 +595,7 @@ int GameWindow::MsgBox(const std::string& text, int buttons, const std::string& 
       break;
   }
   const int wide =
-      std::max(kMinBoxWidth, box.fontMetrics().horizontalAdvance(qs(title)) + kTitleBarButtons);
+      std::max(kMinBoxWidth, box.fontMetrics().horizontalAdvance(shown_title) + kTitleBarButtons);
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
     grid->addItem(new QSpacerItem(wide, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());

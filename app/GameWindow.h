@@ -46,6 +46,9 @@ enum class AppAction {
   KifRead,
   CopyRecord,
   Paste,
+  Language,
+  Japanese,
+  English,
   Count
 };
 
@@ -94,6 +97,11 @@ class GameWindow : public QMainWindow, public Window {
   void copyPosition();
   void copyRecord();
   void paste();
+  // ｵﾌﾟｼｮﾝ → 言語 / Language: the texts switch at once and the choice is kept.
+  void useJapanese();
+  void useEnglish();
+  // The language of the settings ("" follows the system, "ja", "en"), shown from now on.
+  void applyLanguage();
   // A record file (.棋譜) or KIF (.kif, .kifu) loaded for replay; refused while the game works.
   void loadRecordFile(const QString& path);
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
@@ -153,6 +161,9 @@ class GameWindow : public QMainWindow, public Window {
  private:
   void buildMenus();
   void buildAppMenus(const std::array<QMenu*, static_cast<std::size_t>(Menu::Count)>& menus);
+  // The menus, the record dialog's captions and the title in the language shown.
+  void showTexts();
+  void setLanguage(const QString& chosen);
   void applySettings();
   void buildViews();
   // A panel beside the board: the window widens by it, so the board keeps its size.

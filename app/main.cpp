@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
   window->form.sound_folder = files.sounds().toStdString();
   window->form.settings_path = files.settings_path().toStdString();
   window->useSettings(AppSettings::default_file());
+  window->applyLanguage();
   // The game has freed its sounds and every file it writes is whole: it stops where it is.
   window->setEndInsideWork([] {
     std::fflush(nullptr);

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config                          # the build
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libsdl2-dev fonts-noto-cjk  # the game, its sound library
+  qt6-l10n-tools qt6-tools-dev                       # the English catalogue (lrelease)
   libgtest-dev libbenchmark-dev                      # tests and benchmarks
   clang libclang-rt-14-dev                           # fuzzing the record loader
   clang-format                                       # the format check
