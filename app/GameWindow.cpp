@@ -311,6 +311,8 @@ void GameWindow::showTexts() {
     if (auto* label = qobject_cast<QLabel*>(control(e.id))) label->setText(caption);
     if (auto* button = qobject_cast<QPushButton*>(control(e.id))) button->setText(caption);
   }
+  for (int n = 0; n < engine::kStrengthCount; ++n)
+    strengthAction(n)->setText(translation::text(QString::fromUtf8(engine::strength(n).name)));
   move_dock_->setWindowTitle(translation::text(QStringLiteral("棋譜")));
   score_dock_->setWindowTitle(translation::text(QStringLiteral("形勢")));
   const bool english = translation::english();

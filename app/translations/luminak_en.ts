@@ -4,6 +4,26 @@
 <context>
     <name>Luminak</name>
     <message>
+        <source>入門</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>初級</source>
+        <translation>Novice</translation>
+    </message>
+    <message>
+        <source>中級</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>上級</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>最強</source>
+        <translation>Strongest</translation>
+    </message>
+    <message>
         <source>対局</source>
         <translation>Game</translation>
     </message>
