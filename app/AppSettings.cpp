@@ -20,6 +20,7 @@ const Entry kOptions[] = {
     {AppOption::Folder, "files/folder", QString()},     // the record folder last used
     {AppOption::Strength, "level4/strength", engine::kStrongest},
     {AppOption::Language, "view/language", QString()},  // "" follows the system, "ja", "en"
+    {AppOption::Pieces, "view/pieces", QStringLiteral("kanji")},  // or "international"
 };
 static_assert(std::size(kOptions) == static_cast<std::size_t>(AppOption::Count));
 

@@ -16,6 +16,7 @@ enum class AppOption {
   Folder,
   Strength,
   Language,
+  Pieces,
   Count
 };
 

@@ -47,8 +47,10 @@ constexpr double kMsPerSecond = 1000;
 // buttons, so that window managers show short titles ("終了", "成り") whole. Pixels.
 constexpr int kMinBoxWidth = 240;
 constexpr int kTitleBarButtons = 120;
-constexpr int kPanelWidth = 260;  // the move list beside the board, pixels
-constexpr int kScoreWidth = 72;   // the score bar
+constexpr int kPanelWidth = 260;           // the move list beside the board, pixels
+constexpr int kScoreWidth = 72;            // the score bar
+const char* const kKanjiPieces = "kanji";  // the window's settings' names of the piece sets
+const char* const kInternationalPieces = "international";
 
 // The menus, in the order they appear. A handler of a menu with items runs when it opens;
 // an item without a handler is not built yet and stays disabled.
@@ -125,6 +127,11 @@ const AppMenuEntry kAppMenus[] = {
      AppAction::Language},
     {AppAction::English, Menu::OPTION, "English", "ENGLISH", true, &GameWindow::useEnglish,
      AppAction::Language},
+    {AppAction::Pieces, Menu::OPTION, "駒", "KOMA", false, nullptr},
+    {AppAction::KanjiPieces, Menu::OPTION, "漢字", "KOMA_KANJI", true, &GameWindow::useKanjiPieces,
+     AppAction::Pieces},
+    {AppAction::InternationalPieces, Menu::OPTION, "国際", "KOMA_KOKUSAI", true,
+     &GameWindow::useInternationalPieces, AppAction::Pieces},
 };
 
 // The record dialog and file picker: where each control sits, in twips, its caption and the
@@ -336,6 +343,15 @@ void GameWindow::applySettings() {
   const bool shorter = settings_.flag(AppOption::ShortEffects);
   form.ensyutu_tansyuku = shorter;
   action(AppAction::ShortEffects)->setChecked(shorter);
+  const bool international = settings_.value(AppOption::Pieces).toString() == kInternationalPieces;
+  action(AppAction::KanjiPieces)->setChecked(!international);
+  action(AppAction::InternationalPieces)->setChecked(international);
+  const PieceSet pieces = international ? PieceSet::International : PieceSet::Kanji;
+  if (store_.pieceSet() != pieces) {
+    store_.setPieceSet(pieces);
+    surface_->rerender();  // what is on the board, in the other set
+    surface_->update();
+  }
   const bool moves = settings_.flag(AppOption::MoveList);
   action(AppAction::MoveList)->setChecked(moves);
   showBeside(move_dock_, moves);
@@ -413,6 +429,16 @@ void GameWindow::showPly(long ply) {
     form.ds = sound;
     if (moved) form.ds->dsPlay(form.snd_komauti);
   });
+}
+
+void GameWindow::useKanjiPieces() {
+  settings_.set(AppOption::Pieces, QString::fromLatin1(kKanjiPieces));
+  applySettings();
+}
+
+void GameWindow::useInternationalPieces() {
+  settings_.set(AppOption::Pieces, QString::fromLatin1(kInternationalPieces));
+  applySettings();
 }
 
 void GameWindow::toggleMoveList() {

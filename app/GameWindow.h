@@ -49,6 +49,9 @@ enum class AppAction {
   Language,
   Japanese,
   English,
+  Pieces,
+  KanjiPieces,
+  InternationalPieces,
   Count
 };
 
@@ -86,6 +89,10 @@ class GameWindow : public QMainWindow, public Window {
   void toggleShortEffects();
   void toggleMoveList();
   void toggleScore();
+  // ｵﾌﾟｼｮﾝ → 駒: the kanji pieces, or the international ones that show their moves.
+  void useKanjiPieces();
+  void useInternationalPieces();
+  const PictureStore& pictures() const { return store_; }
   void chooseStrength(int n);
   // 局面 → ヒント (H): LEVEL4's turn for the player to move, shown, not played.
   void showHint();

@@ -4,6 +4,18 @@
 <context>
     <name>Luminak</name>
     <message>
+        <source>駒</source>
+        <translation>Pieces</translation>
+    </message>
+    <message>
+        <source>漢字</source>
+        <translation>Kanji</translation>
+    </message>
+    <message>
+        <source>国際</source>
+        <translation>International (moves shown)</translation>
+    </message>
+    <message>
         <source>入門</source>
         <translation>Beginner</translation>
     </message>

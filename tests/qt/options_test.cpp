@@ -74,3 +74,28 @@ TEST(AppOptions, LevelFoursStrengthIsChosenAndRemembered) {
 }
 
 }  // namespace
+
+namespace {
+
+// ｵﾌﾟｼｮﾝ → 駒: the kanji set at first, the international one chosen, and kept for the next window.
+TEST(AppOptions, ThePieceSetIsChosenAndRemembered) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("luminak-shogi.conf");
+  auto w = started_window();
+  w->useSettings(file);
+  EXPECT_EQ(w->pictures().pieceSet(), PieceSet::Kanji);
+  EXPECT_TRUE(w->action(AppAction::KanjiPieces)->isChecked());
+  const QImage kanji = w->surface()->grab().toImage();
+  w->action(AppAction::InternationalPieces)->trigger();
+  settle();
+  EXPECT_EQ(w->pictures().pieceSet(), PieceSet::International);
+  EXPECT_FALSE(w->action(AppAction::KanjiPieces)->isChecked());
+  EXPECT_NE(w->surface()->grab().toImage(), kanji) << "the board shows the other set";
+
+  auto next = started_window();
+  next->useSettings(file);
+  EXPECT_EQ(next->pictures().pieceSet(), PieceSet::International);
+  EXPECT_TRUE(next->action(AppAction::InternationalPieces)->isChecked());
+}
+
+}  // namespace
