@@ -408,7 +408,11 @@ void GameWindow::updateViews() {
   seen_state_ = std::move(state);
   if (move_dock_->isVisibleTo(this)) {
     const notation::Plies plies = notation::record_plies(form);
-    move_list_->showPlies(notation::japanese_plies(plies), form.kifu_tesuu);
+    std::vector<std::string> texts;
+    for (std::size_t n = 0; n < plies.plies.size(); ++n)
+      texts.push_back(written(plies.plies[n].before, plies.plies[n].turn, plies.named_from,
+                              n > 0 ? plies.plies[n - 1].turn.to() : 0));
+    move_list_->showPlies(texts, form.kifu_tesuu);
   }
   if (score_dock_->isVisibleTo(this)) updateScore();
 }

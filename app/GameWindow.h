@@ -77,6 +77,11 @@ class GameWindow : public QMainWindow, public Window {
   const AppSettings& settings() const { return settings_; }
 
   MoveListPanel* moveList() const { return move_list_; }
+  // The panels shown again from the game as it is (a change of language writes them anew).
+  void updateViewsNow() {
+    seen_state_.clear();
+    updateViews();
+  }
   ScoreBar* scoreBar() const { return score_bar_; }
   HintOverlay* hintOverlay() const { return hint_; }
   ReviewDialog* review() const { return review_; }
@@ -240,3 +245,7 @@ void GameWindow::handle(Work work) {
   }
   --busy_;
 }
+
+// A turn as the window's language writes it: Japanese, or Western notation in English.
+std::string written(const engine::Position& before, engine::Move turn, engine::Side sente,
+                    int previous_to);

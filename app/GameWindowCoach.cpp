@@ -12,6 +12,7 @@
 #include "app/MoveListPanel.h"
 #include "app/ReviewDialog.h"
 #include "app/ScoreBar.h"
+#include "app/Translation.h"
 #include "engine/Review.h"
 #include "engine/Search.h"
 #include "engine/form/GameState.h"
@@ -46,6 +47,13 @@ std::vector<engine::Position> positions_of(const notation::Plies& plies) {
 }
 
 }  // namespace
+
+// A turn as the window's language writes it: Japanese, or Western notation in English.
+std::string written(const engine::Position& before, engine::Move turn, engine::Side sente,
+                    int previous_to) {
+  return translation::english() ? notation::western(before, turn, sente, previous_to)
+                                : notation::japanese(before, turn, sente, previous_to);
+}
 
 void GameWindow::buzz() {
   form.ds->dsPlay(form.snd_kinsi);
@@ -89,8 +97,9 @@ void GameWindow::showHint() {
       seal = hand_cell(engine::opposite(side), m.seal() - engine::kHandPlace);
     else if (m.seal() != engine::kNoPlace)
       seal = square_cell(m.seal());
-    const std::string text = "ヒント " + notation::japanese(p, m, plies.named_from, previous);
-    hint_->showHint(turn, seal, QString::fromStdString(text));
+    hint_->showHint(turn, seal,
+                    translation::text(QStringLiteral("ヒント")) + ' ' +
+                        QString::fromStdString(written(p, m, plies.named_from, previous)));
   });
 }
 
@@ -124,7 +133,7 @@ void GameWindow::reviewGame() {
       new QProgressDialog(QStringLiteral("LEVEL4 が局面を解析しています…"), QStringLiteral("中止"),
                           0, static_cast<int>(positions.size()), this);
   progress->setObjectName(QStringLiteral("ReviewProgress"));
-  progress->setWindowTitle(QStringLiteral("解析"));
+  progress->setWindowTitle(translation::text(QStringLiteral("解析")));
   progress->setMinimumDuration(0);
   progress->setValue(0);
   connect(progress, &QProgressDialog::canceled, this, [this, progress] {
@@ -153,7 +162,7 @@ void GameWindow::showReview(const std::vector<engine::Position>& positions,
     const int previous =
         before > 0 && before <= plies.plies.size() ? plies.plies[before - 1].turn.to() : 0;
     const std::string better =
-        m.better.empty() ? "-" : notation::japanese(positions[before], m.better, sente, previous);
+        m.better.empty() ? "-" : written(positions[before], m.better, sente, previous);
     marks.push_back({m.ply, m.blunder, better});
   }
   move_list_->setMarks(marks);

@@ -20,4 +20,5 @@ void GameWindow::setLanguage(const QString& chosen) {
   applyLanguage();
   // The board's texts are drawn again in the new language.
   if (busy_ == 0) handle([this] { form.画面_再描画(); });
+  updateViewsNow();
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/Translation.h"
+
 namespace {
 constexpr int kPlyRole = Qt::UserRole;
 constexpr int kNumberWidth = 4;
@@ -44,7 +46,7 @@ void MoveListPanel::setMarks(const std::vector<Mark>& marks) {
 }
 
 QString MoveListPanel::plyText(long ply) const {
-  if (ply <= 0) return kStart;
+  if (ply <= 0) return translation::text(kStart);
   if (ply > static_cast<long>(plies_.size())) return {};
   QString text = QStringLiteral("%1 %2")
                      .arg(ply, kNumberWidth)
@@ -52,7 +54,8 @@ QString MoveListPanel::plyText(long ply) const {
   for (const Mark& m : marks_)
     if (m.ply == ply)
       text += QStringLiteral("　%1 → %2")
-                  .arg(QString::fromUtf8(look(m).word), QString::fromStdString(m.better));
+                  .arg(translation::text(QString::fromUtf8(look(m).word)),
+                       QString::fromStdString(m.better));
   return text;
 }
 

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/Translation.h"
+
 namespace {
 constexpr int kShownScore = 3000;  // the graph's range; beyond is a won game
 constexpr int kPlyRole = Qt::UserRole;
@@ -23,14 +25,14 @@ ReviewDialog::ReviewDialog(QWidget* parent)
       series_(new QLineSeries),
       marks_(new QListWidget(this)) {
   setObjectName(QStringLiteral("ReviewDialog"));
-  setWindowTitle(QStringLiteral("解析"));
+  setWindowTitle(translation::text(QStringLiteral("解析")));
   chart_->legend()->hide();
   chart_->addSeries(series_);
   auto* plies = new QValueAxis;
-  plies->setTitleText(QStringLiteral("手数"));
+  plies->setTitleText(translation::text(QStringLiteral("手数")));
   plies->setLabelFormat(QStringLiteral("%d"));
   auto* score = new QValueAxis;
-  score->setTitleText(QStringLiteral("形勢 (▼ 下手側)"));
+  score->setTitleText(translation::text(QStringLiteral("形勢（下の対局者から）")));
   score->setRange(-kShownScore, kShownScore);
   chart_->addAxis(plies, Qt::AlignBottom);
   chart_->addAxis(score, Qt::AlignLeft);

@@ -4,6 +4,34 @@
 <context>
     <name>Luminak</name>
     <message>
+        <source>開始局面</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>悪手</source>
+        <translation>Blunder</translation>
+    </message>
+    <message>
+        <source>疑問手</source>
+        <translation>Dubious</translation>
+    </message>
+    <message>
+        <source>手数</source>
+        <translation>Ply</translation>
+    </message>
+    <message>
+        <source>形勢（下の対局者から）</source>
+        <translation>Score (lower player's view)</translation>
+    </message>
+    <message>
+        <source>LEVEL4 が局面を解析しています…</source>
+        <translation>LEVEL4 is analysing the positions…</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
         <source>駒</source>
         <translation>Pieces</translation>
     </message>

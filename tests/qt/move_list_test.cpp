@@ -73,3 +73,18 @@ TEST_F(MoveListTest, ShowsThePliesAndStepsToAChosenOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// In English the plies are written in Western notation, and back in Japanese as before.
+TEST_F(MoveListTest, EnglishWritesThePliesInWesternNotation) {
+  w->action(AppAction::MoveList)->trigger();
+  w->action(Menu::START)->trigger();
+  play(3, 7, 3, 6);
+  w->useEnglish();
+  EXPECT_EQ(rows()[1], QStringLiteral("   1 P-7f"));
+  w->useJapanese();
+  EXPECT_EQ(rows()[1], QStringLiteral("   1 ▲７六歩"));
+}
+
+}  // namespace
