@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/GameWindow.h"
+#include "app/Translation.h"
 #include "engine/form/GameState.h"
 #include "kifu/kif.h"
 #include "kifu/notation.h"
@@ -24,7 +25,7 @@ namespace {
 using F = Form1;
 const QString kKifuFilter = QStringLiteral("KIF UTF-8 (*.kifu)");
 const QString kKifFilter = QStringLiteral("KIF Shift-JIS (*.kif)");
-const QString kReadFilter = QStringLiteral("棋譜 (*.kif *.kifu *.棋譜)");
+const char* const kReadFilter = "棋譜 (*.kif *.kifu *.棋譜)";
 const char* const kTitle = "KIF";
 constexpr qint64 kLargest = 64 << 20;  // no record comes near; the readers bound it again
 
@@ -50,8 +51,9 @@ void GameWindow::writeKif() {
     return;
   }
   QString filter = kKifuFilter;
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("KIF書出"), recordFolder(),
-                                              kKifuFilter + ";;" + kKifFilter, &filter);
+  QString path =
+      QFileDialog::getSaveFileName(this, translation::text(QStringLiteral("KIF書出")),
+                                   recordFolder(), kKifuFilter + ";;" + kKifFilter, &filter);
   if (path.isEmpty()) return;
   const bool sjis = filter == kKifFilter || path.endsWith(QStringLiteral(".kif"));
   if (QFileInfo(path).suffix().isEmpty()) path += sjis ? ".kif" : ".kifu";
@@ -70,8 +72,9 @@ void GameWindow::writeKif() {
 
 void GameWindow::readKif() {
   if (busy_ > 0) return buzz();
-  const QString path =
-      QFileDialog::getOpenFileName(this, QStringLiteral("KIF読込"), recordFolder(), kReadFilter);
+  const QString path = QFileDialog::getOpenFileName(
+      this, translation::text(QStringLiteral("KIF読込")), recordFolder(),
+      translation::text(QString::fromUtf8(kReadFilter)));
   if (!path.isEmpty()) loadRecordFile(path);
 }
 

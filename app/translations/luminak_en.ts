@@ -4,6 +4,10 @@
 <context>
     <name>Luminak</name>
     <message>
+        <source>棋譜 (*.kif *.kifu *.棋譜)</source>
+        <translation>Records (*.kif *.kifu *.棋譜)</translation>
+    </message>
+    <message>
         <source>開始局面</source>
         <translation>Start</translation>
     </message>
