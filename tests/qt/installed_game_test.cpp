@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstring>
+#include <string>
 
 #include "tests/qt/QtHelpers.h"
 
@@ -74,7 +75,8 @@ bool catches(qint64 pid, int sig) {
   return false;
 }
 
-bool ends_on_signal(const QString& game, int sig, const char* audio) {
+// What went wrong, or "" when the game ended as it should.
+std::string ends_on_signal(const QString& game, int sig, const char* audio) {
   QTemporaryDir home;
   QProcess p;
   prepare(p, home, audio);
@@ -82,27 +84,37 @@ bool ends_on_signal(const QString& game, int sig, const char* audio) {
     for (int s : {SIGTERM, SIGINT, SIGHUP}) signal(s, SIG_DFL);  // none ignored, as in a terminal
   });
   p.start(game, {});
-  if (!p.waitForStarted(kWaitMs)) return false;
+  if (!p.waitForStarted(kWaitMs)) return "did not start";
+  auto ended_early = [&p](const char* when) {
+    return std::string("ended by itself ") + when + ", status " + std::to_string(p.exitCode()) +
+           (p.exitStatus() == QProcess::CrashExit ? " (crashed)" : "") + ": " +
+           p.readAllStandardError().toStdString();
+  };
   // However slow the machine, the signal comes once the game listens for it.
   for (QElapsedTimer t; !catches(p.processId(), sig);) {
     if (!t.isValid()) t.start();
-    if (t.elapsed() > kWaitMs || p.waitForFinished(kPollMs)) return false;
+    if (p.waitForFinished(kPollMs)) return ended_early("while starting");
+    if (t.elapsed() > kWaitMs) return "never caught the signal";
   }
-  if (p.waitForFinished(kStartMs)) return false;
+  if (p.waitForFinished(kStartMs)) return ended_early("once started");
   ::kill(static_cast<pid_t>(p.processId()), sig);
-  const bool ended = p.waitForFinished(kEndMs);
-  if (!ended) {
+  if (!p.waitForFinished(kEndMs)) {
     p.kill();
     p.waitForFinished();
+    return "did not end";
   }
-  return ended && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 &&
-         QFileInfo::exists(home.filePath("config/luminak-shogi/luminak-shogi.conf"));
+  if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+    return "ended with status " + std::to_string(p.exitCode()) +
+           (p.exitStatus() == QProcess::CrashExit ? " (by the signal)" : "");
+  if (!QFileInfo::exists(home.filePath("config/luminak-shogi/luminak-shogi.conf")))
+    return "the window's settings were not written";
+  return "";
 }
 
 void expect_ends_on_signals(const QString& game) {
   for (int sig : {SIGTERM, SIGINT, SIGHUP})
-    EXPECT_TRUE(ends_on_signal(game, sig, "dummy")) << strsignal(sig);
-  EXPECT_TRUE(ends_on_signal(game, SIGTERM, "none")) << "with a message box open";
+    EXPECT_EQ(ends_on_signal(game, sig, "dummy"), "") << strsignal(sig);
+  EXPECT_EQ(ends_on_signal(game, SIGTERM, "none"), "") << "with a message box open";
 }
 
 QString line(const GameRun& r, const QString& key) {
