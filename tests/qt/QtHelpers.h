@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -123,5 +124,26 @@ struct BoxRecorder {
       (ok ? ok : box->button(QMessageBox::Yes))->click();
     });
     timer.start(10);
+  }
+};
+
+// A started window and a player at it: presses on the board's cells (the left button), every
+// message box answered.
+struct PlayedWindow : ::testing::Test {
+  std::unique_ptr<GameWindow> w = started_window();
+  BoxRecorder boxes;
+
+  void press(int column, int row) {
+    const QPointF at = w->surface()
+                           ->toLogical(QRectF(Form1::cell_x(column), Form1::cell_y(row),
+                                              Form1::masu_w, Form1::masu_h))
+                           .center();
+    QMouseEvent e(QEvent::MouseButtonPress, at, w->surface()->mapToGlobal(at), Qt::LeftButton,
+                  Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->surface(), &e);
+  }
+  void play(int x, int y, int x2, int y2) {
+    press(x, y);
+    press(x2, y2);
   }
 };

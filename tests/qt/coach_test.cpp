@@ -21,23 +21,7 @@ namespace {
 using F = Form1;
 constexpr int kWaitMs = 60000;
 
-struct CoachTest : ::testing::Test {
-  std::unique_ptr<GameWindow> w = started_window();
-  BoxRecorder boxes;
-
-  void press(int column, int row) {
-    const QPointF at =
-        w->surface()
-            ->toLogical(QRectF(F::cell_x(column), F::cell_y(row), F::masu_w, F::masu_h))
-            .center();
-    QMouseEvent e(QEvent::MouseButtonPress, at, w->surface()->mapToGlobal(at), Qt::LeftButton,
-                  Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w->surface(), &e);
-  }
-  void play(int x, int y, int x2, int y2) {
-    press(x, y);
-    press(x2, y2);
-  }
+struct CoachTest : PlayedWindow {
   // Lets the window run until `done` holds.
   template <class Done>
   bool wait_for(Done done) {

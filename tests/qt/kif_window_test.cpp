@@ -18,27 +18,13 @@ namespace {
 
 using F = Form1;
 
-struct KifWindow : ::testing::Test {
-  std::unique_ptr<GameWindow> w = started_window();
-  BoxRecorder boxes;
+struct KifWindow : PlayedWindow {
   QTemporaryDir dir;
-
-  void press(int column, int row) {
-    const QPointF at =
-        w->surface()
-            ->toLogical(QRectF(F::cell_x(column), F::cell_y(row), F::masu_w, F::masu_h))
-            .center();
-    QMouseEvent e(QEvent::MouseButtonPress, at, w->surface()->mapToGlobal(at), Qt::LeftButton,
-                  Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w->surface(), &e);
-  }
   // Two people: ▲７六歩 △３四歩 ▲２二角不成, then △ seals the lower rook and takes: △同銀.
   void play_short_game() {
     w->action(Menu::START)->trigger();
-    for (auto [x, y, x2, y2] : {std::array{3, 7, 3, 6}, {7, 3, 7, 4}, {2, 8, 8, 2}}) {
-      press(x, y);
-      press(x2, y2);
-    }
+    for (auto [x, y, x2, y2] : {std::array{3, 7, 3, 6}, {7, 3, 7, 4}, {2, 8, 8, 2}})
+      play(x, y, x2, y2);
     press(8, 8);  // the spell on the lower rook
     press(7, 1);
     press(8, 2);
