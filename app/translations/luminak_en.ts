@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>ﾌｧｲﾙ名 ：</source>
-        <translation>File name:</translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>RETURN</source>
