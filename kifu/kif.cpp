@@ -77,19 +77,23 @@ std::string diagram(const Position& p, Side sente, Side first) {
 
 // The clocks of the side that made the ply from snapshot n: seconds it took, and its total after
 // it. A two-person game records the upper side's time only in the clocks before the next move,
-// and the game's latest move has only the clocks running now.
+// and the game's latest move has only the clocks running now. The time a move took is what its
+// total adds to the side's total written before (`written`, kept up to date), so that the file
+// read back gives the same lines whatever the record's clocks held.
 struct Spent {
   long move, total;
 };
-Spent spent(const Form1& f, long n, Side mover) {
+Spent spent(const Form1& f, long n, Side mover, long& written) {
   const auto whole = [](Single s) { return static_cast<long>(std::max<Single>(std::trunc(s), 0)); };
   const bool upper = mover == Upper;
   const auto& before = upper ? f.kifu_jikan_com_mae : f.kifu_jikan_man_mae;
   const auto& after = upper ? f.kifu_jikan_com_ato : f.kifu_jikan_man_ato;
   const long last = std::min(f.kifu_saigo, static_cast<long>(before.size()) - 1);
   const Single next = n + 1 <= last ? before[n + 1] : upper ? f.jikan_com : f.jikan_man;
-  const long total = std::max(whole(after[n]), whole(next));
-  return {std::max(total - whole(before[n]), 0L), total};
+  const long total = std::max({whole(after[n]), whole(next), written});
+  const Spent s{total - written, total};
+  written = total;
+  return s;
 }
 
 std::string time_text(Spent s) {
@@ -168,9 +172,10 @@ std::string write(const Form1& f, const Header& h) {
 
   int previous_to = 0;
   long n = 0;
+  long written[2] = {};  // each side's total so far, by side
   for (const notation::Ply& ply : plies.plies) {
     out += numbered(++n, move_text(ply, sente, previous_to),
-                    time_text(spent(f, ply.snapshot, ply.before.side)));
+                    time_text(spent(f, ply.snapshot, ply.before.side, written[ply.before.side])));
     out += spell_comment(ply, sente);
     previous_to = ply.turn.to();
   }
