@@ -226,6 +226,10 @@ Plies record_plies(const Form1& f) {
     }
     out.plies.push_back({before, m.with_seal(spell_in_snapshot(f, n - 1, mover)), n - 1});
   }
+  // A turn's spell is the one in force when the next ply is played: so the plies replay as they
+  // stand even where a record's seal marks disagree from one snapshot to the next.
+  for (std::size_t i = 0; i + 1 < out.plies.size(); ++i)
+    out.plies[i].turn = out.plies[i].turn.with_seal(out.plies[i + 1].before.seal);
   return out;
 }
 
